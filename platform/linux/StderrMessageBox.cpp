@@ -1,0 +1,13 @@
+#include <cstdio>
+
+#include "common/Text.h"
+#include "platform/MessageBox.h"
+
+namespace vorelio {
+
+void StderrMessageBox::ShowMessage(std::string_view text) {
+  const std::string utf8 = Cp1252ToUtf8(text);
+  std::fprintf(stderr, "%s\n", utf8.c_str());
+}
+
+}  // namespace vorelio

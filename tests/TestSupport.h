@@ -1,0 +1,51 @@
+// Helpers shared by the tests: a temporary folder of the test's own and
+// small file utilities.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+namespace vorelio::testing {
+
+// A fresh folder under the system's temporary folder, removed with
+// everything in it when the object goes away. Path() ends in "/".
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "vorelio-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
+    path_ = pattern + "/";
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  std::string File(std::string_view name) const { return path_ + std::string(name); }
+
+  // Writes the bytes as they are (Windows-1252 text, CRLF, NUL... all kept).
+  std::string Write(std::string_view name, std::string_view bytes) const {
+    const std::string path = File(name);
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  std::string Read(std::string_view name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  bool Exists(std::string_view name) const { return std::filesystem::exists(File(name)); }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace vorelio::testing
