@@ -1,5 +1,9 @@
 #include "common/FileIo.h"
 
+#include <algorithm>
+
+#include "common/Text.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -8,8 +12,16 @@
 
 namespace vorelio {
 
+std::string NativePath(std::string_view path) {
+  std::string native = Cp1252ToUtf8(path);
+  std::replace(native.begin(), native.end(), '\\', '/');
+  return native;
+}
+
+std::string ProgramPath(std::string_view nativePath) { return UserTextToCp1252(nativePath); }
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -34,7 +46,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-  const std::string temporary = path + ".tmp";
+  const std::string target = NativePath(path);
+  const std::string temporary = target + ".tmp";
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool ok = true;
@@ -47,7 +60,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
   }
   ok = ok && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+  ok = ok && std::rename(temporary.c_str(), target.c_str()) == 0;
   if (!ok) ::unlink(temporary.c_str());
   return ok;
 }

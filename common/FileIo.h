@@ -7,6 +7,15 @@
 
 namespace vorelio {
 
+// Paths inside the program are Windows-1252, like every other string, and
+// may use "\\" as a separator (files that come from a Windows installation
+// do). NativePath gives the name the Linux file system knows: UTF-8, with
+// "/" separators. Every function below takes program paths.
+std::string NativePath(std::string_view path);
+// The inverse at the edge: a UTF-8 path from the environment or the command
+// line as a program path.
+std::string ProgramPath(std::string_view nativePath);
+
 // Reads a whole file as bytes. Returns nothing when it cannot be opened or
 // read (missing, a folder, no permission).
 std::optional<std::string> ReadWholeFile(const std::string& path);

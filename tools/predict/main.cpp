@@ -1,0 +1,191 @@
+// predarin-predict: shows what the prediction engine suggests for a previous
+// word or sentence and the letters typed so far, on a data folder.
+//
+//   predarin-predict --data DIR [--profile NAME] [--set KEY=VALUE]... [--raw]
+//                    [--sentences] [--previous TEXT] [--prefix TEXT] [--stats]
+//
+// Words (the default): --previous is the last completed word, --prefix the
+// letters of the current word; the text before the caret is the two joined
+// by a space. With --sentences: --previous is the last completed sentence,
+// --prefix what has been written of the current sentence. --raw prints the
+// engine's ranked candidates for the single prefix, before the suggestion
+// filters, as "text<TAB>score".
+#include <sys/stat.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PredictOptionKeys.h"
+#include "common/FileIo.h"
+#include "common/Text.h"
+#include "platform/MessageBox.h"
+#include "prediction/Dictionary.h"
+#include "prediction/PredictionOptions.h"
+#include "prediction/SentencePredictor.h"
+#include "prediction/Suggestions.h"
+#include "prediction/WordPredictor.h"
+
+namespace vorelio {
+namespace {
+
+constexpr int kBestCount = 100;
+
+struct Arguments {
+  std::string dataFolder;
+  std::string profile = "generico";
+  PredictionOptions options;
+  bool raw = false;
+  bool sentences = false;
+  bool stats = false;
+  std::string previous;  // Windows-1252
+  std::string prefix;    // Windows-1252
+};
+
+void PrintUsage() {
+  std::fputs(
+      "usage: predarin-predict --data DIR [--profile NAME] [--set KEY=VALUE]... [--raw]\n"
+      "                        [--sentences] [--previous TEXT] [--prefix TEXT] [--stats]\n",
+      stderr);
+}
+
+void PrintLine(std::string_view tag, std::string_view textCp1252) {
+  std::printf("%.*s\t%s\n", static_cast<int>(tag.size()), tag.data(),
+              Cp1252ToUtf8(textCp1252).c_str());
+}
+
+// Returns false (after saying why) when the command line cannot be used.
+bool ParseArguments(int argc, char** argv, Arguments& arguments) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view flag = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (flag == "--raw") {
+      arguments.raw = true;
+    } else if (flag == "--sentences") {
+      arguments.sentences = true;
+    } else if (flag == "--stats") {
+      arguments.stats = true;
+    } else if (flag == "--help" || flag == "-h") {
+      PrintUsage();
+      std::exit(0);
+    } else if (hasValue && flag == "--data") {
+      arguments.dataFolder = ProgramPath(argv[++i]);
+    } else if (hasValue && flag == "--profile") {
+      arguments.profile = UserTextToCp1252(argv[++i]);
+    } else if (hasValue && flag == "--previous") {
+      arguments.previous = UserTextToCp1252(argv[++i]);
+    } else if (hasValue && flag == "--prefix") {
+      arguments.prefix = UserTextToCp1252(argv[++i]);
+    } else if (hasValue && flag == "--set") {
+      const std::string setting = UserTextToCp1252(argv[++i]);
+      const std::size_t equals = setting.find('=');
+      if (equals == std::string::npos) {
+        std::fprintf(stderr, "--set takes KEY=VALUE, not: %s\n", argv[i]);
+        return false;
+      }
+      const std::string problem = SetPredictionOption(
+          arguments.options, setting.substr(0, equals), setting.substr(equals + 1));
+      if (!problem.empty()) {
+        std::fprintf(stderr, "%s\n", Cp1252ToUtf8(problem).c_str());
+        return false;
+      }
+    } else {
+      std::fprintf(stderr, "unknown or incomplete argument: %s\n", argv[i]);
+      PrintUsage();
+      return false;
+    }
+  }
+  if (arguments.dataFolder.empty()) {
+    std::fputs("--data DIR is required\n", stderr);
+    PrintUsage();
+    return false;
+  }
+  if (arguments.profile.find_first_of("/\\") != std::string::npos ||
+      arguments.profile == ".." || arguments.profile.empty()) {
+    std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(arguments.profile).c_str());
+    return false;
+  }
+  return true;
+}
+
+void PrintStats(const CDictionary& dictionary) {
+  std::printf("words %d\n", dictionary.WordCount());
+  std::printf("sentences %d\n", dictionary.SentenceCount());
+  std::printf("general_word_total %d\n", dictionary.GeneralWordTotal());
+  std::printf("general_pair_total %d\n", dictionary.GeneralPairTotal());
+  std::printf("user_word_total %d\n", dictionary.UserWordTotal());
+  std::printf("user_pair_total %d\n", dictionary.UserPairTotal());
+  std::printf("general_sentence_total %d\n", dictionary.GeneralSentenceTotal());
+  std::printf("general_sentence_pair_total %d\n", dictionary.GeneralSentencePairTotal());
+  std::printf("user_sentence_total %d\n", dictionary.UserSentenceTotal());
+  std::printf("user_sentence_pair_total %d\n", dictionary.UserSentencePairTotal());
+}
+
+void PrintRaw(const CDictionary& dictionary, const Arguments& arguments) {
+  const std::string previous =
+      arguments.previous.empty() ? std::string(kStartOfTextWord) : arguments.previous;
+  if (arguments.sentences) {
+    CSentencePredictor predictor;
+    predictor.PredictSentences(dictionary, arguments.options, previous, arguments.prefix);
+    std::vector<CDictionarySentenceScore> best(kBestCount);
+    const int32_t count = predictor.BestPredictions(kBestCount, best);
+    for (int32_t i = 0; i < count; ++i)
+      std::printf("%s\t%.6f\n", Cp1252ToUtf8(best[i].entry->text).c_str(), best[i].score);
+  } else {
+    CWordPredictor predictor;
+    predictor.PredictWords(dictionary, arguments.options, ToLower(previous), arguments.prefix);
+    std::vector<CDictionaryWordScore> best(kBestCount);
+    const int32_t count = predictor.BestPredictions(kBestCount, best);
+    for (int32_t i = 0; i < count; ++i)
+      std::printf("%s\t%.6f\n", Cp1252ToUtf8(best[i].entry->text).c_str(), best[i].score);
+  }
+}
+
+void PrintSuggestions(const CDictionary& dictionary, const Arguments& arguments) {
+  if (arguments.sentences) {
+    CSentencePredictor predictor;
+    SentenceSuggestions suggestions;
+    RequestSentenceSuggestions(dictionary, predictor, arguments.options, arguments.prefix,
+                               arguments.previous, suggestions);
+    for (const std::string& sentence : suggestions.sentences) PrintLine("S", sentence);
+    for (const std::string& sentence : suggestions.pictogramSentences) PrintLine("PS", sentence);
+    return;
+  }
+  std::string textBeforeCaret = arguments.previous;
+  if (!textBeforeCaret.empty() && !arguments.prefix.empty()) textBeforeCaret += ' ';
+  textBeforeCaret += arguments.prefix;
+  CWordPredictor predictor;
+  WordSuggestions suggestions;
+  RequestWordSuggestions(dictionary, predictor, arguments.options, arguments.prefix,
+                         arguments.previous, textBeforeCaret, suggestions);
+  for (const std::string& word : suggestions.words) PrintLine("W", word);
+  for (const std::string& pictogram : suggestions.pictograms) PrintLine("P", pictogram);
+}
+
+int Run(int argc, char** argv) {
+  Arguments arguments;
+  if (!ParseArguments(argc, argv, arguments)) return 2;
+  struct stat info {};
+  if (::stat(NativePath(arguments.dataFolder).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    std::fprintf(stderr, "data folder not found: %s\n", Cp1252ToUtf8(arguments.dataFolder).c_str());
+    return 2;
+  }
+  std::string folder = arguments.dataFolder;
+  if (folder.back() != '/') folder += '/';
+
+  StderrMessageBox messages;
+  CDictionary dictionary(messages);
+  dictionary.LoadDictionary(folder, arguments.profile, arguments.options.userAdaptation != 0);
+  if (arguments.stats) PrintStats(dictionary);
+  if (arguments.raw) PrintRaw(dictionary, arguments);
+  else if (!arguments.stats || !arguments.prefix.empty() || !arguments.previous.empty())
+    PrintSuggestions(dictionary, arguments);
+  return 0;
+}
+
+}  // namespace
+}  // namespace vorelio
+
+int main(int argc, char** argv) { return vorelio::Run(argc, argv); }
