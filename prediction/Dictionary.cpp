@@ -148,6 +148,22 @@ void AddUserSuccessor(Entry& first, std::string_view second, int32_t amount) {
   }
 }
 
+// The first entry in [from, end) not below key, found by doubling steps from
+// `from`: successive keys of a sorted list cost the logarithm of the gap
+// between them, not of the whole table.
+template <class Iterator>
+Iterator GallopTo(Iterator from, Iterator end, std::string_view key) {
+  auto below = [](const auto& entry, std::string_view k) { return entry.text < k; };
+  std::ptrdiff_t step = 1;
+  Iterator low = from;
+  while (end - low > step && below(*(low + step), key)) {
+    low += step;
+    step *= 2;
+  }
+  const Iterator high = end - low > step ? low + step + 1 : end;
+  return std::lower_bound(low, high, key, below);
+}
+
 // The handles of a successor list, resolved in one forward sweep: successors
 // are sorted, so each search starts where the previous one ended.
 template <class Entry>
@@ -158,8 +174,7 @@ int32_t ResolveSuccessors(const std::vector<Entry>& table, const Entry& entry,
   const std::size_t limit = std::min(out.size(), kSuccessorCapacity);
   for (const auto& next : entry.successors) {
     if (static_cast<std::size_t>(count) >= limit) break;
-    from = std::lower_bound(from, table.end(), next.text,
-                            [](const Entry& e, const std::string& key) { return e.text < key; });
+    from = GallopTo(from, table.end(), next.text);
     if (from != table.end() && from->text == next.text)
       out[count++] = DictionaryHandle<Entry>(&*from);
   }
@@ -174,8 +189,7 @@ int32_t ResolveSuccessorRecords(const std::vector<Entry>& table, const Entry& en
   for (const auto& next : entry.successors) {
     if (!std::string_view(next.text).starts_with(prefix)) continue;
     if (out.Full() || static_cast<std::size_t>(count) >= kSuccessorCapacity) break;
-    from = std::lower_bound(from, table.end(), next.text,
-                            [](const Entry& e, const std::string& key) { return e.text < key; });
+    from = GallopTo(from, table.end(), next.text);
     if (from == table.end() || from->text != next.text) continue;
     out.Add({DictionaryHandle<Entry>(&*from), next.generalFrequency, next.userFrequency});
     ++count;
