@@ -16,6 +16,7 @@
 // tables hold where they must. A violation aborts, so libFuzzer keeps the
 // input. The lookups are then run with prefixes taken from the input.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -211,7 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     case 9: {
       vorelio::CWordClassPairSet pairs;
       if (!pairs.Load(WriteTemporaryFile(input))) std::abort();
-      pairs.Frequency(input.substr(0, 4), input.substr(4, 4));
+      pairs.Frequency(input.substr(0, 4), input.substr(std::min<std::size_t>(4, input.size()), 4));
       return 0;
     }
     default: {
