@@ -1,0 +1,140 @@
+// The whole build on a miniature corpora folder.
+#include "tools/dictionary-builder/DictionaryBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "TestSupport.h"
+#include "common/Text.h"
+
+namespace vorelio::builder {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteFile(const fs::path& path, const std::string& contents) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << contents;
+}
+
+std::string Document(int number, const std::string& word) {
+  return "# newdoc_id = CP" + std::to_string(number) + "\n# text = A " + word +
+         " partiu.\n# sent_id = CP" + std::to_string(number) +
+         "-1\n1\tA\to\tDET\t_\t_\t2\tdet\t_\t_\n2\t" + word + "\t" + word +
+         "\tNOUN\t_\t_\t3\tnsubj\t_\t_\n3\tpartiu\tpartir\tVERB\t_\t_\t0\troot\t_\tSpaceAfter=No\n"
+         "4\t.\t.\tPUNCT\t_\t_\t3\tpunct\t_\t_\n\n";
+}
+
+std::string Story(const std::string& word) {
+  return "# Título\n\n##\nA " + word + " partiu. A " + word + " voltou!\n\n* License: CC-BY\n";
+}
+
+class DictionaryBuilderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path root = corpora_.Path();
+    // Ten documents: the 10th is held out, and only it has "lebre".
+    std::string treebank;
+    for (int i = 1; i <= 9; ++i) treebank += Document(i, i % 2 ? "acção" : "gata");
+    treebank += Document(10, "lebre");
+    WriteFile(root / "ud-bosque-cp/pt_bosque-cp-train-dev.conllu", treebank);
+    WriteFile(root / "frequencywords/pt/pt_50k.txt",
+              "a 1000\npartiu 50\nacção 30\ncharlie 40\nsr. 20\ngarota 30\nmerda 10\n"
+              "voltou 5\n");
+    WriteFile(root / "frequencywords/pt_br/pt_br_50k.txt", "a 1000\ngarota 900\n");
+    WriteFile(root / "wportuguese/portuguese",
+              "a\nação\ngarota\ngata\nlebre\nmerda\npartiu\nraposa\nvoltou\nzebra\n");
+    WriteFile(root / "languagetool-pt/pt_45_90.tsv", "Antiga\tNova\r\nacção\tação\r\n");
+    WriteFile(root / "languagetool-pt/pt_br.txt", "");
+    WriteFile(root / "languagetool-pt/offensive_utf.out", "merda\n");
+    // Five stories: the 5th (in name order) is held out, and only it has "raposa".
+    for (const char* name : {"01_a.md", "02_b.md", "03_c.md", "04_d.md"}) {
+      WriteFile(root / "asp-stories-pt/stories" / name, Story("zebra"));
+    }
+    WriteFile(root / "asp-stories-pt/stories/05_e.md", Story("raposa"));
+    WriteFile(root / "MAPPING.tsv", "gallery\tname\nAnimais\tgata\nLugares\tcasa de banho\n");
+  }
+
+  BuildOptions Options(const std::string& out) const {
+    return {corpora_.Path(), out, out + "held", corpora_.Path() + "MAPPING.tsv"};
+  }
+
+  testing::TempFolder corpora_;
+  testing::TempFolder output_;
+};
+
+TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText) {
+  std::string error;
+  const auto summary = BuildDictionary(Options(output_.Path()), error);
+  ASSERT_TRUE(summary) << error;
+
+  const std::string words = Cp1252ToUtf8(output_.Read("geral.pal"));
+  EXPECT_EQ(words,
+            // Frequencies: the subtitle count, plus 200 per treebank and 400
+            // per story occurrence; words of the small corpora only get
+            // 30 + 10 per treebank and 20 per story occurrence, at most 90.
+            // "acção" counts for "ação"; "charlie", "sr.", "garota" (Brazil)
+            // and "merda" are gone; the pictogram takes its word's numbers.
+            "[casa|de|banho] 100\n"
+            "[gata] 70 NOUN\n"
+            "___ 17\n"
+            "a 6000 DET\n"
+            "ação 1030 NOUN\n"
+            "gata 70 NOUN\n"
+            "partiu 3450 VERB\n"
+            "voltou 1605\n"
+            "zebra 90\n");
+  const std::string pairs = Cp1252ToUtf8(output_.Read("geral.par"));
+  EXPECT_EQ(pairs,
+            "___ a 17\n"
+            "a ação 5\n"
+            "a gata 4\n"
+            "a zebra 8\n"
+            "ação partiu 5\n"
+            "gata partiu 4\n"
+            "zebra partiu 4\n"
+            "zebra voltou 4\n");
+  EXPECT_EQ(output_.Read("geral.cg"), "DET 9\nNOUN 9\nVERB 9\n");
+  EXPECT_EQ(output_.Read("geral.pcg"), "DET NOUN 9\nNOUN VERB 9\n");
+  const std::string sentences = Cp1252ToUtf8(output_.Read("geral.frs"));
+  EXPECT_NE(sentences.find("___ 13\n"), std::string::npos);
+  EXPECT_NE(sentences.find("a|ação|partiu. 5\n"), std::string::npos);
+  const std::string sentencePairs = Cp1252ToUtf8(output_.Read("geral.paf"));
+  EXPECT_NE(sentencePairs.find("a|zebra|partiu. a|zebra|voltou! 4\n"), std::string::npos);
+  EXPECT_NE(sentencePairs.find("___ a|zebra|partiu. 4\n"), std::string::npos);
+
+  for (const std::string& file : {words, pairs, sentences, sentencePairs}) {
+    EXPECT_EQ(file.find("lebre"), std::string::npos);
+    EXPECT_EQ(file.find("raposa"), std::string::npos);
+  }
+  EXPECT_EQ(output_.Read("held/heldout-news.txt"), "A lebre partiu.\n");
+  EXPECT_EQ(output_.Read("held/heldout-stories.txt"),
+            "Título\nA raposa partiu. A raposa voltou!\n");
+  EXPECT_EQ(summary->heldOutNewsWords, 3u);
+  EXPECT_EQ(summary->heldOutStoryWords, 7u);
+  EXPECT_EQ(summary->words, 9u);  // "___" and both pictograms included
+  EXPECT_EQ(summary->pictograms, 2u);
+}
+
+TEST_F(DictionaryBuilderTest, SameInputGivesTheSameBytes) {
+  testing::TempFolder second;
+  std::string error;
+  ASSERT_TRUE(BuildDictionary(Options(output_.Path()), error)) << error;
+  ASSERT_TRUE(BuildDictionary(Options(second.Path()), error)) << error;
+  for (const char* name : {"geral.pal", "geral.par", "geral.cg", "geral.pcg", "geral.frs",
+                           "geral.paf", "held/heldout-news.txt"}) {
+    EXPECT_EQ(output_.Read(name), second.Read(name)) << name;
+  }
+}
+
+TEST_F(DictionaryBuilderTest, AMissingSourceIsAnErrorNamingIt) {
+  fs::remove(fs::path(corpora_.Path()) / "wportuguese/portuguese");
+  std::string error;
+  EXPECT_FALSE(BuildDictionary(Options(output_.Path()), error));
+  EXPECT_NE(error.find("wportuguese"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vorelio::builder

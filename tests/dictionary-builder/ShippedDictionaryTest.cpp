@@ -1,0 +1,80 @@
+// The general dictionary shipped in data/, loaded as the program loads it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/Text.h"
+#include "platform/MessageBox.h"
+#include "prediction/Dictionary.h"
+
+namespace vorelio {
+namespace {
+
+std::string W(const char* utf8) { return Utf8ToCp1252(utf8); }
+
+class ShippedDictionaryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string folder = std::string(VORELIO_DATA_DIR) + "/";
+    if (!std::filesystem::exists(folder + "geral.pal")) {
+      GTEST_SKIP() << "no general dictionary in " << folder << "; run scripts/build-dictionary.sh";
+    }
+    dictionary_.LoadGeneralWords(folder + "geral.pal");
+    dictionary_.LoadGeneralWordPairs(folder + "geral.par");
+    dictionary_.LoadClasses(folder + "geral.cg");
+    dictionary_.LoadClassPairs(folder + "geral.pcg");
+    dictionary_.LoadGeneralSentences(folder + "geral.frs");
+    dictionary_.LoadGeneralSentencePairs(folder + "geral.paf");
+  }
+
+  RecordingMessageBox messages_;
+  CDictionary dictionary_{messages_};
+};
+
+TEST_F(ShippedDictionaryTest, LoadsCompletelyAndLeavesRoomForTheUser) {
+  EXPECT_TRUE(messages_.messages.empty());
+  EXPECT_GT(dictionary_.WordCount(), 20000);
+  EXPECT_LT(dictionary_.WordCount(), 200000);
+  EXPECT_GT(dictionary_.SentenceCount(), 1000);
+  EXPECT_GT(dictionary_.GeneralPairTotal(), 0);
+  EXPECT_GT(dictionary_.GeneralSentencePairTotal(), 0);
+  EXPECT_GT(dictionary_.Classes().Count(), 10);
+  EXPECT_GT(dictionary_.ClassPairFrequency("DET", "NOUN"), 0);
+  EXPECT_TRUE(std::is_sorted(dictionary_.Words().begin(), dictionary_.Words().end(),
+                             [](const CWord& a, const CWord& b) { return a.text < b.text; }));
+}
+
+TEST_F(ShippedDictionaryTest, TextsAndSentencesCanStartFromTheStartOfTextWord) {
+  CDictionaryNextWordSet successors(kSuccessorCapacity);
+  EXPECT_GT(dictionary_.SuccessorRecordsOfWord("___", successors), 100);
+  CDictionaryNextSentenceSet sentences(kSuccessorCapacity);
+  EXPECT_GT(dictionary_.SuccessorRecordsOfSentence("___", sentences), 100);
+}
+
+TEST_F(ShippedDictionaryTest, CurrentEuropeanSpellingWithoutJunk) {
+  for (const char* word : {"ação", "ações", "objetivos", "ótimo", "você", "obrigado", "casa",
+                           "telemóvel", "autocarro", "facto", "disse-lhe", "[casa de banho]"}) {
+    EXPECT_FALSE(dictionary_.FindWord(W(word)).IsNone()) << word;
+  }
+  for (const char* word : {"acção", "acções", "objectivos", "óptimo", "sr.", "sr", "charlie",
+                           "the", "garota", "merda", "1ah08", "nao"}) {
+    EXPECT_TRUE(dictionary_.FindWord(W(word)).IsNone()) << word;
+  }
+  EXPECT_EQ(dictionary_.FindWord("do")->wordClass, "ADP+DET");
+  EXPECT_GT(dictionary_.SuccessorFrequency("de", "um"), 0);
+}
+
+TEST_F(ShippedDictionaryTest, ObrigadCompletesToObrigadoFirst) {
+  std::vector<CDictionaryWord> words(100);
+  const int32_t count = dictionary_.WordsWithPrefix("obrigad", words);
+  ASSERT_GT(count, 0);
+  const auto best = std::max_element(
+      words.begin(), words.begin() + count, [](const CDictionaryWord& a, const CDictionaryWord& b) {
+        return a->generalFrequency < b->generalFrequency;
+      });
+  EXPECT_EQ((*best)->text, "obrigado");
+}
+
+}  // namespace
+}  // namespace vorelio

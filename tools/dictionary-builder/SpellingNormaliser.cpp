@@ -1,0 +1,113 @@
+#include "tools/dictionary-builder/SpellingNormaliser.h"
+
+#include <algorithm>
+
+#include "common/Text.h"
+#include "tools/dictionary-builder/FrequencyListReader.h"
+
+namespace vorelio::builder {
+namespace {
+
+// Shorter heads than this would rewrite too many unrelated words.
+constexpr std::size_t kMinimumStemHead = 3;
+
+std::vector<std::string> SplitHyphens(const std::string& word) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t dash = word.find('-', start);
+    parts.push_back(word.substr(start, dash == std::string::npos ? dash : dash - start));
+    if (dash == std::string::npos) break;
+    start = dash + 1;
+  }
+  return parts;
+}
+
+}  // namespace
+
+SpellingNormaliser::SpellingNormaliser(
+    const std::vector<std::pair<std::string, std::string>>& pairs,
+    const std::set<std::string>& validWords)
+    : validWords_(validWords) {
+  for (const auto& [oldForm, newForm] : pairs) {
+    if (oldForm == newForm || oldForm.empty() || newForm.empty()) continue;
+    exact_.emplace(oldForm, newForm);
+
+    // The change is what lies between the common beginning and the common
+    // end of the two forms.
+    std::size_t prefix = 0;
+    while (prefix < oldForm.size() && prefix < newForm.size() &&
+           oldForm[prefix] == newForm[prefix]) {
+      ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < oldForm.size() - prefix && suffix < newForm.size() - prefix &&
+           oldForm[oldForm.size() - 1 - suffix] == newForm[newForm.size() - 1 - suffix]) {
+      ++suffix;
+    }
+    const std::size_t oldEnd = oldForm.size() - suffix;
+    const std::size_t newEnd = newForm.size() - suffix;
+    // One character of context after the change anchors it.
+    const std::size_t headLength = std::min(oldEnd + 1, oldForm.size());
+    if (headLength < kMinimumStemHead) continue;
+    const std::string head = oldForm.substr(0, headLength);
+    stems_.emplace(head, StemChange{headLength, newForm.substr(0, newEnd) +
+                                                    oldForm.substr(oldEnd, headLength - oldEnd)});
+  }
+}
+
+std::string SpellingNormaliser::Normalise(const std::string& word) const {
+  if (word.find('-') == std::string::npos) return NormalisePart(word);
+  std::string out;
+  bool first = true;
+  for (const std::string& part : SplitHyphens(word)) {
+    if (!first) out += '-';
+    out += NormalisePart(part);
+    first = false;
+  }
+  return out;
+}
+
+std::string SpellingNormaliser::NormalisePart(const std::string& part) const {
+  if (part.empty() || validWords_.count(part) != 0) return part;
+  if (const auto exact = exact_.find(part); exact != exact_.end()) return exact->second;
+  // The longest head that begins the word wins.
+  for (std::size_t length = part.size(); length >= kMinimumStemHead; --length) {
+    const auto stem = stems_.find(part.substr(0, length));
+    if (stem == stems_.end()) continue;
+    std::string candidate = stem->second.replacement + part.substr(stem->second.oldLength);
+    if (validWords_.count(candidate) != 0) return candidate;
+  }
+  return part;
+}
+
+std::vector<std::pair<std::string, std::string>> AgreementAccentPairs() {
+  static const char* const kPairs[][2] = {
+      {"pára", "para"},   {"pêlo", "pelo"},     {"pêlos", "pelos"},   {"pólo", "polo"},
+      {"pólos", "polos"}, {"vêem", "veem"},     {"lêem", "leem"},     {"crêem", "creem"},
+      {"dêem", "deem"},   {"vôo", "voo"},       {"vôos", "voos"},     {"enjôo", "enjoo"},
+      {"prevêem", "preveem"}, {"revêem", "reveem"}, {"relêem", "releem"}};
+  std::vector<std::pair<std::string, std::string>> pairs;
+  for (const auto& pair : kPairs) pairs.emplace_back(Utf8ToCp1252(pair[0]), Utf8ToCp1252(pair[1]));
+  return pairs;
+}
+
+std::vector<std::pair<std::string, std::string>> ReadSpellingPairs(std::string_view contents) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  const std::vector<std::string> lines = ReadLines(contents);
+  for (std::size_t i = 1; i < lines.size(); ++i) {  // line 0 is the header
+    const std::string& line = lines[i];
+    const std::size_t tab = line.find('\t');
+    if (tab == std::string::npos) continue;
+    std::string newForm = line.substr(tab + 1);
+    if (const std::size_t comma = newForm.find(','); comma != std::string::npos) {
+      newForm.resize(comma);
+    }
+    const std::string oldForm = ToLower(Utf8ToCp1252(Trim(line.substr(0, tab)), '?'));
+    const std::string current = ToLower(Utf8ToCp1252(Trim(newForm), '?'));
+    pairs.emplace_back(oldForm, current);
+  }
+  return pairs;
+}
+
+}  // namespace vorelio::builder
