@@ -8,8 +8,14 @@
 // they point at the same entry, and table position order is text order. Each
 // contribution to the candidate set is kept as a run: a range of the table
 // (contiguous positions) or the successor list (ascending positions). The
-// pair pass walks the successor records once per run instead of bisecting
-// once per candidate; the result is the same as a bisection on the texts.
+// pair pass walks the successors once per run instead of bisecting once per
+// candidate; the result is the same as a bisection on the texts.
+//
+// The successor records (handles resolved by the dictionary) are fetched
+// only when the gathering needs them or when the successor list is longer
+// than the records can hold. Otherwise the pair pass reads the previous
+// entry's own successor list: every candidate is a table entry, so it is
+// among the records exactly when its text is in that list.
 #pragma once
 
 #include <algorithm>
@@ -91,6 +97,7 @@ class CandidateCollector {
     successors_.Clear();
     runs_.clear();
     table_ = table;
+    successorsFetched_ = false;
   }
 
   // Appends the table entries [first, last) as one run, stopping silently
@@ -102,35 +109,31 @@ class CandidateCollector {
     AddRun(begin, first);
   }
 
-  // Appends the entries of the successor records, in successor order, as
-  // one run.
-  void AddSuccessors() {
-    const int32_t begin = static_cast<int32_t>(candidates_.Count());
-    for (const Next& next : successors_) {
-      if (candidates_.Full()) break;
-      if (!next.entry.IsNone()) candidates_.Add(Score{next.entry, 0.0});
-    }
-    AddRun(begin, -1);
-  }
-
   // The gathering rules shared by both predictors. `hasPrevious`: a
-  // previous entry was given (its successor records are already in
-  // Successors()); range(prefix, first, last) gives the table positions of
-  // the entries that begin with a prefix and are longer than it.
+  // previous entry was given; fetch(records) appends its successor records
+  // (called at most once, when they are first needed); range(prefix, first,
+  // last) gives the table positions of the entries that begin with a prefix
+  // and are longer than it.
   //   no prefix, or only empty ones: the successors, once;
   //   otherwise, per prefix in order: its range, or for an empty prefix the
   //   successors.
-  template <class PrefixRange>
-  void Gather(bool hasPrevious, std::span<const std::string> prefixes, PrefixRange range) {
+  template <class Fetch, class PrefixRange>
+  void Gather(bool hasPrevious, std::span<const std::string> prefixes, Fetch fetch,
+              PrefixRange range) {
+    auto addSuccessors = [&] {
+      if (!hasPrevious) return;
+      FetchSuccessors(fetch);
+      AddSuccessors();
+    };
     const bool allEmpty = std::all_of(prefixes.begin(), prefixes.end(),
                                       [](const std::string& p) { return p.empty(); });
     if (allEmpty) {
-      if (hasPrevious) AddSuccessors();
+      addSuccessors();
       return;
     }
     for (const std::string& prefix : prefixes) {
       if (prefix.empty()) {
-        if (hasPrevious) AddSuccessors();
+        addSuccessors();
         continue;
       }
       int32_t first = 0;
@@ -151,10 +154,84 @@ class CandidateCollector {
     }
   }
 
-  // Adds term(record) to every ranked candidate found among the successor
-  // records (by text); the others get nothing.
+  // The pair pass: adds term(general pair frequency, user pair frequency)
+  // to every ranked candidate found (by text) among the successor records of
+  // `previous`, the previous entry; the others get nothing. Nothing at all
+  // when there are no records.
+  template <class Fetch, class Term>
+  void AddPairTerms(const Entry& previous, Fetch fetch, Term term) {
+    if (!successorsFetched_ && previous.successors.size() <= successors_.Capacity()) {
+      AddPairTermsFromList(previous.successors, term);
+      return;
+    }
+    FetchSuccessors(fetch);
+    if (successors_.Count() == 0) return;
+    AddPairTermsFromRecords(term);
+  }
+
+  BoundedSet<Score>& Candidates() { return candidates_; }
+  const BoundedSet<Score>& Candidates() const { return candidates_; }
+  BoundedSet<Score>& Ranked() { return ranked_; }
+  const BoundedSet<Score>& Ranked() const { return ranked_; }
+
+  int32_t Best(int32_t n, std::span<Score> out) const {
+    return RankBest<Score>(std::span<const Score>(ranked_.begin(), ranked_.end()), n, out);
+  }
+
+ private:
+  struct Run {
+    int32_t begin;
+    int32_t end;
+    int32_t tablePosition;  // of the run's first candidate; -1: successor run
+  };
+
+  template <class Fetch>
+  void FetchSuccessors(Fetch fetch) {
+    if (successorsFetched_) return;
+    successorsFetched_ = true;
+    successors_.Clear();
+    fetch(successors_);
+  }
+
+  // Appends the entries of the successor records, in successor order, as
+  // one run.
+  void AddSuccessors() {
+    const int32_t begin = static_cast<int32_t>(candidates_.Count());
+    for (const Next& next : successors_) {
+      if (candidates_.Full()) break;
+      if (!next.entry.IsNone()) candidates_.Add(Score{next.entry, 0.0});
+    }
+    AddRun(begin, -1);
+  }
+
+  // Pair pass over the previous entry's successor list (ascending text, no
+  // duplicates). Only table runs exist here: for each, the successors
+  // within its text range are looked up in the run's part of the table.
+  template <class Successor, class Term>
+  void AddPairTermsFromList(const std::vector<Successor>& successors, Term term) {
+    auto byText = [](const auto& item, std::string_view key) {
+      return std::string_view(item.text) < key;
+    };
+    for (const Run& run : runs_) {
+      const Entry* first = table_.data() + run.tablePosition;
+      const Entry* last = first + (run.end - run.begin);
+      const std::string_view lastText = last[-1].text;
+      const Entry* cursor = first;
+      for (auto next = std::lower_bound(successors.begin(), successors.end(),
+                                        std::string_view(first->text), byText);
+           next != successors.end() && std::string_view(next->text) <= lastText; ++next) {
+        cursor = std::lower_bound(cursor, last, std::string_view(next->text), byText);
+        if (cursor == last) break;
+        if (cursor->text != next->text) continue;
+        ranked_[static_cast<std::size_t>(run.begin + (cursor - first))].score +=
+            term(next->generalFrequency, next->userFrequency);
+      }
+    }
+  }
+
+  // Pair pass over the fetched successor records.
   template <class Term>
-  void AddPairTerms(Term term) {
+  void AddPairTermsFromRecords(Term term) {
     if (!IndexSuccessorPositions()) {
       AddPairTermsByBisection(term);
       return;
@@ -168,7 +245,7 @@ class CandidateCollector {
         for (const int32_t* k = std::lower_bound(positions, positionsEnd, run.tablePosition);
              k != positionsEnd && *k < end; ++k) {
           ranked_[static_cast<std::size_t>(run.begin + (*k - run.tablePosition))].score +=
-              term(successors_[static_cast<std::size_t>(recordIndices_[k - positions])]);
+              AddTerm(term, successors_[static_cast<std::size_t>(recordIndices_[k - positions])]);
         }
         continue;
       }
@@ -183,32 +260,19 @@ class CandidateCollector {
         previous = position;
         while (k != positionsEnd && *k < position) ++k;
         if (k != positionsEnd && *k == position)
-          candidate.score += term(successors_[static_cast<std::size_t>(recordIndices_[k - positions])]);
+          candidate.score += AddTerm(term, successors_[static_cast<std::size_t>(recordIndices_[k - positions])]);
       }
     }
   }
 
-  BoundedSet<Score>& Candidates() { return candidates_; }
-  const BoundedSet<Score>& Candidates() const { return candidates_; }
-  BoundedSet<Score>& Ranked() { return ranked_; }
-  const BoundedSet<Score>& Ranked() const { return ranked_; }
-  BoundedSet<Next>& Successors() { return successors_; }
-  const BoundedSet<Next>& Successors() const { return successors_; }
-
-  int32_t Best(int32_t n, std::span<Score> out) const {
-    return RankBest<Score>(std::span<const Score>(ranked_.begin(), ranked_.end()), n, out);
-  }
-
- private:
-  struct Run {
-    int32_t begin;
-    int32_t end;
-    int32_t tablePosition;  // of the run's first candidate; -1: successor run
-  };
-
   void AddRun(int32_t begin, int32_t tablePosition) {
     const int32_t end = static_cast<int32_t>(candidates_.Count());
     if (end > begin) runs_.push_back(Run{begin, end, tablePosition});
+  }
+
+  template <class Term>
+  static double AddTerm(Term& term, const Next& next) {
+    return term(next.generalFrequency, next.userFrequency);
   }
 
   // Table position of a handle, -1 when it is none or outside the table.
@@ -257,7 +321,8 @@ class CandidateCollector {
         else
           low = mid + 1;
       }
-      if (text(low) == key) candidate.score += term(successors_[static_cast<std::size_t>(low)]);
+      if (text(low) == key)
+        candidate.score += AddTerm(term, successors_[static_cast<std::size_t>(low)]);
     }
   }
 
@@ -269,6 +334,7 @@ class CandidateCollector {
   std::size_t indexedCount_ = 0;
   std::vector<Run> runs_;
   std::span<const Entry> table_;
+  bool successorsFetched_ = false;
 };
 
 }  // namespace vorelio

@@ -30,11 +30,11 @@ void CSentencePredictor::Predict(const CDictionary& dictionary,
   const std::vector<CSentence>& table = dictionary.Sentences();
   collector_.Start(std::span<const CSentence>(table.data(), table.size()));
 
-  // Gathering: the same rules as for words.
   const bool hasPrevious = !previousSentence.empty();
-  if (hasPrevious)
-    dictionary.SuccessorRecordsOfSentence(previousSentence, collector_.Successors());
-  collector_.Gather(hasPrevious, prefixes,
+  auto fetchSuccessors = [&](CDictionaryNextSentenceSet& records) {
+    dictionary.SuccessorRecordsOfSentence(previousSentence, records);
+  };
+  collector_.Gather(hasPrevious, prefixes, fetchSuccessors,
                     [&](std::string_view prefix, int32_t& first, int32_t& last) {
                       dictionary.SentencePrefixRange(prefix, first, last);
                     });
@@ -47,16 +47,16 @@ void CSentencePredictor::Predict(const CDictionary& dictionary,
            Quotient(sentence.userFrequency, userTotal);
   });
 
-  if (!hasPrevious || collector_.Successors().Count() == 0) return;
+  if (!hasPrevious) return;
   const CDictionarySentence previous = dictionary.FindSentence(previousSentence);
   if (previous.IsNone()) return;
   const double pairTotal = dictionary.GeneralSentencePairTotal();
   const double userPairTotal = dictionary.UserSentencePairTotal();
   const double generalRatio = Quotient(previous->generalFrequency, generalTotal);
   const double userRatio = Quotient(previous->userFrequency, userTotal);
-  collector_.AddPairTerms([&](const CDictionaryNextSentence& next) {
-    return Quotient(Quotient(next.generalFrequency, pairTotal), generalRatio) +
-           Quotient(Quotient(next.userFrequency, userPairTotal), userRatio);
+  collector_.AddPairTerms(previous.Get(), fetchSuccessors, [&](int32_t general, int32_t user) {
+    return Quotient(Quotient(general, pairTotal), generalRatio) +
+           Quotient(Quotient(user, userPairTotal), userRatio);
   });
 }
 

@@ -53,47 +53,50 @@ void CWordPredictor::Predict(const CDictionary& dictionary, const PredictionOpti
     return Quotient(kWord * word.generalFrequency, generalTotal) +
            Quotient(kUserWord * word.userFrequency, userTotal);
   });
-  AddPairPass(dictionary, options);
-  AddClassPass(dictionary, options);
+  // A previous word that is not an entry has no successors and no class.
+  if (previous_.empty()) return;
+  const CDictionaryWord previous = dictionary.FindWord(previous_);
+  if (previous.IsNone()) return;
+  AddPairPass(dictionary, options, previous.Get());
+  AddClassPass(dictionary, options, previous.Get());
 }
 
 void CWordPredictor::Gather(const CDictionary& dictionary,
                             std::span<const std::string> prefixes) {
-  // The successor records serve both the gathering of next words and the
-  // pair pass; they are fetched once.
-  if (!previous_.empty()) dictionary.SuccessorRecordsOfWord(previous_, collector_.Successors());
-
-  collector_.Gather(!previous_.empty(), prefixes,
-                    [&](std::string_view prefix, int32_t& first, int32_t& last) {
-                      dictionary.WordPrefixRange(prefix, first, last);
-                    });
+  collector_.Gather(
+      !previous_.empty(), prefixes,
+      [&](CDictionaryNextWordSet& records) {
+        dictionary.SuccessorRecordsOfWord(previous_, records);
+      },
+      [&](std::string_view prefix, int32_t& first, int32_t& last) {
+        dictionary.WordPrefixRange(prefix, first, last);
+      });
 }
 
-void CWordPredictor::AddPairPass(const CDictionary& dictionary,
-                                 const PredictionOptions& options) {
-  if (previous_.empty() || collector_.Successors().Count() == 0) return;
-  const CDictionaryWord previous = dictionary.FindWord(previous_);
-  if (previous.IsNone()) return;
+void CWordPredictor::AddPairPass(const CDictionary& dictionary, const PredictionOptions& options,
+                                 const CWord& previous) {
   const double pairTotal = dictionary.GeneralPairTotal();
   const double userPairTotal = dictionary.UserPairTotal();
-  const double generalRatio =
-      Quotient(previous->generalFrequency, dictionary.GeneralWordTotal());
-  const double userRatio = Quotient(previous->userFrequency, dictionary.UserWordTotal());
+  const double generalRatio = Quotient(previous.generalFrequency, dictionary.GeneralWordTotal());
+  const double userRatio = Quotient(previous.userFrequency, dictionary.UserWordTotal());
   const double kPair = options.wordPairCoefficient;
   const double kUserPair = options.userWordPairCoefficient;
-  collector_.AddPairTerms([&](const CDictionaryNextWord& next) {
-    const double generalPart = Quotient(Quotient(next.generalFrequency, pairTotal), generalRatio);
-    const double userPart = Quotient(Quotient(next.userFrequency, userPairTotal), userRatio);
-    return kPair * generalPart + kUserPair * userPart;
-  });
+  collector_.AddPairTerms(
+      previous,
+      [&](CDictionaryNextWordSet& records) {
+        dictionary.SuccessorRecordsOfWord(previous_, records);
+      },
+      [&](int32_t general, int32_t user) {
+        const double generalPart = Quotient(Quotient(general, pairTotal), generalRatio);
+        const double userPart = Quotient(Quotient(user, userPairTotal), userRatio);
+        return kPair * generalPart + kUserPair * userPart;
+      });
 }
 
-void CWordPredictor::AddClassPass(const CDictionary& dictionary,
-                                  const PredictionOptions& options) {
-  if (previous_.empty()) return;
-  const CDictionaryWord previous = dictionary.FindWord(previous_);
-  if (previous.IsNone() || previous->wordClass.empty()) return;
-  const std::string& previousClass = previous->wordClass;
+void CWordPredictor::AddClassPass(const CDictionary& dictionary, const PredictionOptions& options,
+                                  const CWord& previous) {
+  if (previous.wordClass.empty()) return;
+  const std::string& previousClass = previous.wordClass;
   const double classRatio = Quotient(dictionary.ClassFrequency(previousClass),
                                      dictionary.Classes().Total());
   if (classRatio == 0.0) return;

@@ -73,8 +73,10 @@ class CWordPredictor {
   void Predict(const CDictionary& dictionary, const PredictionOptions& options,
                std::span<const std::string> prefixes);
   void Gather(const CDictionary& dictionary, std::span<const std::string> prefixes);
-  void AddPairPass(const CDictionary& dictionary, const PredictionOptions& options);
-  void AddClassPass(const CDictionary& dictionary, const PredictionOptions& options);
+  void AddPairPass(const CDictionary& dictionary, const PredictionOptions& options,
+                   const CWord& previous);
+  void AddClassPass(const CDictionary& dictionary, const PredictionOptions& options,
+                    const CWord& previous);
 
   CandidateCollector<CWord> collector_;
   std::string previous_;

@@ -224,6 +224,32 @@ TEST(WordPredictorTest, GatheringStopsWhenTheCandidateSetIsFull) {
   EXPECT_EQ(predictor.Ranked().Count(), 100000u);
 }
 
+TEST(WordPredictorTest, PairTermsComeFromTheFirstTenThousandSuccessorRecords) {
+  // w000000 is followed by the 10009 words after it; its records hold only
+  // the first 10000 of them, so the last nine get no pair term.
+  DictionaryFiles files;
+  files.words = NumberedWords(10010, 1);
+  char line[48];
+  for (int i = 1; i < 10010; ++i) {
+    std::snprintf(line, sizeof line, "w000000 w%06d 1\n", i);
+    files.pairs += line;
+  }
+  const TestDictionary dictionary(files);
+  PredictionOptions pairsOnly;
+  pairsOnly.wordFrequencyCoefficient = pairsOnly.userWordFrequencyCoefficient = 0;
+  pairsOnly.userWordPairCoefficient = pairsOnly.wordClassCoefficient = 0;
+  pairsOnly.wordPairCoefficient = 1;
+  CWordPredictor predictor;
+  predictor.PredictWords(*dictionary, pairsOnly, "w000000", "w");
+  ASSERT_EQ(predictor.Ranked().Count(), 10010u);
+  const double term = (1.0 / 10009) / (1.0 / 10010);  // (g / Q_g) / r_g
+  EXPECT_EQ(predictor.Ranked()[0].score, 0.0);  // not its own successor
+  EXPECT_EQ(predictor.Ranked()[1].score, term);
+  EXPECT_EQ(predictor.Ranked()[10000].score, term);
+  EXPECT_EQ(predictor.Ranked()[10001].score, 0.0);
+  EXPECT_EQ(predictor.Ranked()[10009].score, 0.0);
+}
+
 // Ranking on hand-made scores; entries only give the candidates identities.
 class RankingTest : public ::testing::Test {
  protected:
