@@ -49,6 +49,9 @@ TEST(VocabularyFilterTest, OffensiveWordsAndPartsAreCaughtButNeutralMeaningsKept
   EXPECT_TRUE(filter.IsOffensive("puta-que-pariu"));
   EXPECT_FALSE(filter.IsOffensive("coxa"));  // thigh
   EXPECT_FALSE(filter.IsOffensive("casa"));
+  // European slurs the list lacks are caught all the same.
+  EXPECT_TRUE(filter.IsOffensive(W("cabrão")));
+  EXPECT_TRUE(filter.IsOffensive("paneleiros"));
 }
 
 TEST(VocabularyFilterTest, SpellingIsCheckedPartByPartWithClitics) {

@@ -47,6 +47,20 @@ const std::set<std::string>& NeutralWordsOfOffensiveList() {
   return words;
 }
 
+const std::set<std::string>& EuropeanOffensiveWords() {
+  static const std::set<std::string> words = [] {
+    std::set<std::string> cp1252;
+    for (const char* word : {"cabrão", "cabrões", "cabrona", "cabronas", "paneleiro",
+                             "paneleiros", "paneleirice", "panasca", "panascas", "maricas",
+                             "fufa", "fufas", "fodido", "fodida", "fodidos", "fodidas",
+                             "cona", "conas", "badalhoca", "badalhocas", "badalhoco"}) {
+      cp1252.insert(Utf8ToCp1252(word));
+    }
+    return cp1252;
+  }();
+  return words;
+}
+
 VocabularyFilter::VocabularyFilter(std::set<std::string> validWords, std::set<std::string> names,
                                    std::set<std::string> offensive,
                                    std::set<std::string> brazilianForms,
@@ -58,6 +72,7 @@ VocabularyFilter::VocabularyFilter(std::set<std::string> validWords, std::set<st
       europeanForms_(std::move(europeanForms)),
       counts_(std::move(counts)) {
   for (const std::string& word : NeutralWordsOfOffensiveList()) offensive_.erase(word);
+  offensive_.insert(EuropeanOffensiveWords().begin(), EuropeanOffensiveWords().end());
 }
 
 bool VocabularyFilter::IsWellFormed(std::string_view word) {

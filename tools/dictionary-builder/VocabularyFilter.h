@@ -79,6 +79,9 @@ class VocabularyFilter {
 // Entries of the offensive list that are also ordinary, neutral words in
 // Portugal ("coxa" thigh, "grelos" turnip tops, "débil" weak): kept.
 const std::set<std::string>& NeutralWordsOfOffensiveList();
+// European Portuguese slurs and obscenities that the list (mostly Brazilian
+// usage) lacks; they are kept out as if they were on it.
+const std::set<std::string>& EuropeanOffensiveWords();
 
 // The lists as the corpora hold them, parsed into lower-case Windows-1252.
 struct WordListFiles {
