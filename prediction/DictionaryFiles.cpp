@@ -1,0 +1,385 @@
+// The dictionary's files: loading, reading of their contents and saving.
+#include <algorithm>
+
+#include "common/FileIo.h"
+#include "common/Scanner.h"
+#include "common/Text.h"
+#include "prediction/Dictionary.h"
+#include "prediction/DictionaryTable.h"
+
+namespace vorelio {
+
+using table::AddGeneralSuccessor;
+using table::AddUserSuccessor;
+using table::Bisect;
+using table::SortIfNeeded;
+
+namespace {
+
+// Longest lines of the line-oriented files, and longest tokens of the pair
+// streams. Longer lines are skipped whole; a triple with a longer token is
+// dropped.
+constexpr std::size_t kWordLineLimit = 999;
+constexpr std::size_t kSentenceLineLimit = 1499;
+constexpr std::size_t kWordPairTokenLimit = 511;
+constexpr std::size_t kSentencePairTokenLimit = 1007;
+
+constexpr std::string_view kGeneralWordsError = "Erro na abertura do ficheiro de palavras geral";
+constexpr std::string_view kGeneralWordPairsError =
+    "Erro na abertura do ficheiro dos pares de palavras geral";
+constexpr std::string_view kUserWordsError =
+    "Erro na abertura do ficheiro de palavras do utilizador";
+constexpr std::string_view kUserWordPairsError =
+    "Erro na abertura do ficheiro de pares de palavras do utilizador.";
+constexpr std::string_view kGeneralSentencesError = "Erro na abertura do ficheiro de frases";
+constexpr std::string_view kUserSentencesError =
+    "Erro na abertura do ficheiro de frases do utilizador";
+constexpr std::string_view kGeneralSentencePairsError =
+    "Erro na abertura do ficheiro dos pares de frases geral";
+constexpr std::string_view kUserSentencePairsError =
+    "Erro na abertura do ficheiro de pares de frases do utilizador.";
+
+// File text writes a blank inside an entry as "|".
+std::string FromFileText(std::string_view token) {
+  std::string text(token);
+  std::replace(text.begin(), text.end(), '|', ' ');
+  return text;
+}
+
+std::string ToFileText(std::string_view text) {
+  std::string token(text);
+  std::replace(token.begin(), token.end(), ' ', '|');
+  return token;
+}
+
+std::string_view WithoutCarriageReturn(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+// One line matched against "%s %d" and then "%s"; false for a blank or
+// over-long line.
+bool ScanEntryLine(std::string_view line, std::size_t limit, std::string_view& text,
+                   int32_t& frequency, bool& hasFrequency) {
+  if (WithoutCarriageReturn(line).size() > limit) return false;
+  LineScanner scan(line);
+  if (!scan.String(text)) return false;
+  hasFrequency = scan.Int(frequency);
+  return true;
+}
+
+// "%s %d\n" for every entry with a user frequency.
+template <class Entry>
+std::string UserEntriesText(const std::vector<Entry>& table) {
+  std::string text;
+  for (const Entry& entry : table) {
+    if (entry.userFrequency == 0) continue;
+    text += ToFileText(entry.text);
+    text += ' ';
+    text += std::to_string(entry.userFrequency);
+    text += '\n';
+  }
+  return text;
+}
+
+// "%s %s %d\n" for every user pair whose first entry has a user frequency
+// and whose second entry has a positive one.
+template <class Entry>
+std::string UserPairsText(const std::vector<Entry>& table) {
+  std::string text;
+  for (const Entry& entry : table) {
+    if (entry.userFrequency == 0) continue;
+    for (const auto& next : entry.successors) {
+      if (next.userFrequency == 0) continue;
+      int32_t position = 0;
+      const Entry* second = Bisect(table, next.text, position);
+      if (second == nullptr || second->userFrequency <= 0) continue;
+      text += ToFileText(entry.text);
+      text += ' ';
+      text += ToFileText(next.text);
+      text += ' ';
+      text += std::to_string(next.userFrequency);
+      text += '\n';
+    }
+  }
+  return text;
+}
+
+bool SaveText(const std::string& path, const std::string& text, bool& modified) {
+  if (path.empty() || !WriteFileAtomically(path, text)) return false;
+  modified = false;
+  return true;
+}
+
+}  // namespace
+
+void CDictionary::LoadDictionary(const std::string& folder, const std::string& profile,
+                                 bool userAdaptation) {
+  LoadGeneralWords(folder + "geral.pal");
+  LoadGeneralWordPairs(folder + "geral.par");
+  LoadClasses(folder + "geral.cg");
+  LoadClassPairs(folder + "geral.pcg");
+  LoadUserWords(folder + profile + ".pal");
+  userWordsModified_ = false;
+  LoadUserWordPairs(folder + profile + ".par");
+  userWordPairsModified_ = false;
+  if (kMaximumWords - WordCount() < 3 && userAdaptation) ForgetLeastUsedUserWords();
+  LoadGeneralSentences(folder + "geral.frs");
+  LoadGeneralSentencePairs(folder + "geral.paf");
+  LoadUserSentences(folder + profile + ".frs");
+  userSentencesModified_ = false;
+  LoadUserSentencePairs(folder + profile + ".paf");
+  userSentencePairsModified_ = false;
+  if (kMaximumSentences - SentenceCount() < 3 && userAdaptation) ForgetLeastUsedUserSentences();
+}
+
+void CDictionary::ReleaseDictionary() {
+  if (userWordPairsModified_ || userWordsModified_) SaveUserWordPairs();
+  if (userWordsModified_) SaveUserWords();
+  if (userSentencePairsModified_ || userSentencesModified_) SaveUserSentencePairs();
+  if (userSentencesModified_) SaveUserSentences();
+  Clear();
+}
+
+// ---- Loaders ----
+
+void CDictionary::LoadGeneralWords(const std::string& path) {
+  generalWordPath_ = path;
+  generalWordTotal_ = 0;
+  words_.clear();
+  classNames_.clear();
+  classIds_.clear();
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kGeneralWordsError);
+  ReadGeneralWords(*contents);
+}
+
+void CDictionary::LoadGeneralWordPairs(const std::string& path) {
+  generalWordPairPath_ = path;
+  generalPairTotal_ = 0;
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kGeneralWordPairsError);
+  ReadWordPairs(*contents, true);
+}
+
+void CDictionary::LoadUserWords(const std::string& path) {
+  userWordPath_ = path;
+  userWordTotal_ = 0;
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kUserWordsError);
+  ReadUserWords(*contents);
+}
+
+void CDictionary::LoadUserWordPairs(const std::string& path) {
+  userWordPairPath_ = path;
+  userPairTotal_ = 0;
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kUserWordPairsError);
+  ReadWordPairs(*contents, false);
+}
+
+void CDictionary::LoadGeneralSentences(const std::string& path) {
+  generalSentencePath_ = path;
+  generalSentenceTotal_ = 0;
+  sentences_.clear();
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kGeneralSentencesError);
+  ReadGeneralSentences(*contents);
+}
+
+void CDictionary::LoadGeneralSentencePairs(const std::string& path) {
+  generalSentencePairPath_ = path;
+  generalSentencePairTotal_ = 0;
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kGeneralSentencePairsError);
+  ReadSentencePairs(*contents, true);
+}
+
+void CDictionary::LoadUserSentences(const std::string& path) {
+  userSentencePath_ = path;
+  userSentenceTotal_ = 0;
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kUserSentencesError);
+  ReadUserSentences(*contents);
+}
+
+void CDictionary::LoadUserSentencePairs(const std::string& path) {
+  userSentencePairPath_ = path;
+  userSentencePairTotal_ = 0;
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return messages_.ShowMessage(kUserSentencePairsError);
+  ReadSentencePairs(*contents, false);
+}
+
+void CDictionary::LoadClasses(const std::string& path) { classes_.Load(path); }
+void CDictionary::LoadClassPairs(const std::string& path) { classPairs_.Load(path); }
+
+// ---- Readers ----
+
+int32_t CDictionary::InternClass(const std::string& name) {
+  if (name.empty()) return -1;
+  const auto [found, added] =
+      classIds_.try_emplace(name, static_cast<int32_t>(classNames_.size()));
+  if (added) classNames_.push_back(name);
+  return found->second;
+}
+
+void CDictionary::ReadGeneralWords(std::string_view contents) {
+  LineReader lines(contents);
+  std::string_view line;
+  while (WordCount() < kMaximumWords && lines.Next(line)) {
+    if (WithoutCarriageReturn(line).size() > kWordLineLimit) continue;
+    LineScanner scan(line);
+    std::string_view word, wordClass;
+    int32_t frequency = 0;
+    if (!scan.String(word)) continue;
+    const bool hasFrequency = scan.Int(frequency);
+    if (!hasFrequency || !scan.String(wordClass)) wordClass = {};
+    CWord entry;
+    entry.text = FromFileText(word);
+    entry.generalFrequency = hasFrequency ? frequency : 0;
+    entry.wordClass = std::string(wordClass);
+    entry.classId = InternClass(entry.wordClass);
+    generalWordTotal_ = SaturatingAdd(generalWordTotal_, hasFrequency ? frequency : 1);
+    words_.push_back(std::move(entry));
+  }
+  SortIfNeeded(words_);
+}
+
+void CDictionary::ReadUserWords(std::string_view contents) {
+  LineReader lines(contents);
+  std::string_view line, word;
+  while (lines.Next(line)) {
+    int32_t frequency = 0;
+    bool hasFrequency = false;
+    if (!ScanEntryLine(line, kWordLineLimit, word, frequency, hasFrequency)) continue;
+    AddUserWord(FromFileText(word), hasFrequency ? frequency : 1);
+  }
+}
+
+void CDictionary::ReadGeneralSentences(std::string_view contents) {
+  LineReader lines(contents);
+  std::string_view line, sentence;
+  while (SentenceCount() < kMaximumSentences && lines.Next(line)) {
+    int32_t frequency = 0;
+    bool hasFrequency = false;
+    if (!ScanEntryLine(line, kSentenceLineLimit, sentence, frequency, hasFrequency)) continue;
+    CSentence entry;
+    entry.text = NormalizeSentence(FromFileText(sentence));
+    if (entry.text.empty()) continue;  // a line of "|" only: no sentence
+    entry.generalFrequency = hasFrequency ? frequency : 0;
+    generalSentenceTotal_ = SaturatingAdd(generalSentenceTotal_, hasFrequency ? frequency : 1);
+    sentences_.push_back(std::move(entry));
+  }
+  SortIfNeeded(sentences_);
+}
+
+void CDictionary::ReadUserSentences(std::string_view contents) {
+  LineReader lines(contents);
+  std::string_view line, sentence;
+  while (lines.Next(line)) {
+    int32_t frequency = 0;
+    bool hasFrequency = false;
+    if (!ScanEntryLine(line, kSentenceLineLimit, sentence, frequency, hasFrequency)) continue;
+    AddUserSentence(FromFileText(sentence), hasFrequency ? frequency : 1);
+  }
+}
+
+namespace {
+
+// Reads "%s %s %d" triples across line breaks and hands each well-formed
+// one to `add(first, second, frequency)`. A triple whose number is not a
+// number is dropped with the rest of its line; one with an over-long token
+// is dropped.
+template <class Add>
+void ReadTriples(std::string_view contents, std::size_t tokenLimit, Add add) {
+  TokenReader tokens(contents);
+  std::string_view first, second, number;
+  while (tokens.Next(first) && tokens.Next(second) && tokens.Next(number)) {
+    int32_t frequency = 0;
+    if (!ParseInt32(number, frequency)) {
+      tokens.SkipLine();
+      continue;
+    }
+    if (first.size() > tokenLimit || second.size() > tokenLimit) continue;
+    add(first, second, frequency);
+  }
+}
+
+}  // namespace
+
+void CDictionary::ReadWordPairs(std::string_view contents, bool general) {
+  // The first word's lookup is skipped while it repeats: pair files are
+  // grouped by first word.
+  std::string previousFirst;
+  CWord* firstEntry = nullptr;
+  bool haveFirst = false;
+  ReadTriples(contents, kWordPairTokenLimit,
+              [&](std::string_view firstToken, std::string_view secondToken, int32_t frequency) {
+                const std::string first = FromFileText(firstToken);
+                if (!haveFirst || first != previousFirst) {
+                  int32_t position = 0;
+                  firstEntry = Bisect(words_, first, position);
+                  previousFirst = first;
+                  haveFirst = true;
+                }
+                if (firstEntry == nullptr) return;
+                const std::string second = FromFileText(secondToken);
+                int32_t position = 0;
+                if (Bisect(words_, second, position) == nullptr) return;
+                if (general) {
+                  AddGeneralSuccessor<CWord, CNextWord>(*firstEntry, second, frequency);
+                  generalPairTotal_ = SaturatingAdd(generalPairTotal_, frequency);
+                } else {
+                  AddUserSuccessor<CWord, CNextWord>(*firstEntry, second, frequency);
+                  userPairTotal_ = SaturatingAdd(userPairTotal_, frequency);
+                }
+              });
+}
+
+void CDictionary::ReadSentencePairs(std::string_view contents, bool general) {
+  std::string previousFirst;
+  CSentence* firstEntry = nullptr;
+  bool haveFirst = false;
+  ReadTriples(contents, kSentencePairTokenLimit,
+              [&](std::string_view firstToken, std::string_view secondToken, int32_t frequency) {
+                const std::string first = NormalizeSentence(FromFileText(firstToken));
+                if (!haveFirst || first != previousFirst) {
+                  int32_t position = 0;
+                  firstEntry = Bisect(sentences_, first, position);
+                  previousFirst = first;
+                  haveFirst = true;
+                }
+                if (firstEntry == nullptr) return;
+                const std::string second = NormalizeSentence(FromFileText(secondToken));
+                int32_t position = 0;
+                if (Bisect(sentences_, second, position) == nullptr) return;
+                if (general) {
+                  AddGeneralSuccessor<CSentence, CNextSentence>(*firstEntry, second, frequency);
+                  generalSentencePairTotal_ = SaturatingAdd(generalSentencePairTotal_, frequency);
+                } else {
+                  AddUserSuccessor<CSentence, CNextSentence>(*firstEntry, second, frequency);
+                  userSentencePairTotal_ = SaturatingAdd(userSentencePairTotal_, frequency);
+                }
+              });
+}
+
+// ---- Savers ----
+
+bool CDictionary::SaveUserWords() {
+  return SaveText(userWordPath_, UserEntriesText(words_), userWordsModified_);
+}
+
+bool CDictionary::SaveUserWordPairs() {
+  return SaveText(userWordPairPath_, UserPairsText(words_), userWordPairsModified_);
+}
+
+bool CDictionary::SaveUserSentences() {
+  return SaveText(userSentencePath_, UserEntriesText(sentences_), userSentencesModified_);
+}
+
+bool CDictionary::SaveUserSentencePairs() {
+  return SaveText(userSentencePairPath_, UserPairsText(sentences_), userSentencePairsModified_);
+}
+
+}  // namespace vorelio
