@@ -260,7 +260,8 @@ class CandidateCollector {
         previous = position;
         while (k != positionsEnd && *k < position) ++k;
         if (k != positionsEnd && *k == position)
-          candidate.score += AddTerm(term, successors_[static_cast<std::size_t>(recordIndices_[k - positions])]);
+          candidate.score +=
+              AddTerm(term, successors_[static_cast<std::size_t>(recordIndices_[k - positions])]);
       }
     }
   }

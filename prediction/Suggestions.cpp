@@ -13,7 +13,8 @@ namespace {
 class UnwantedFilter {
  public:
   explicit UnwantedFilter(const PredictionOptions& options)
-      : letters_(options.unwantedLetters), sequences_(Split(options.unwantedSequences, kSeparators)) {}
+      : letters_(options.unwantedLetters),
+        sequences_(Split(options.unwantedSequences, kSeparators)) {}
 
   bool Rejects(std::string_view candidate) const {
     if (!letters_.empty() && candidate.find_first_of(letters_) != std::string_view::npos)

@@ -81,8 +81,9 @@ std::vector<CDictionaryWordScore> ReferencePredict(const CDictionary& d,
       const double rc = Q(d.ClassFrequency(p->wordClass), d.Classes().Total());
       if (rc != 0.0) {
         for (CDictionaryWordScore& c : scored) {
-          const int32_t e =
-              c.entry->wordClass.empty() ? 0 : d.ClassPairFrequency(p->wordClass, c.entry->wordClass);
+          const int32_t e = c.entry->wordClass.empty()
+                                ? 0
+                                : d.ClassPairFrequency(p->wordClass, c.entry->wordClass);
           c.score += o.wordClassCoefficient * Q(Q(e, d.ClassPairs().Total()), rc);
         }
       }
@@ -146,7 +147,8 @@ DictionaryFiles RandomFiles(std::mt19937& rng, std::vector<std::string>& words) 
     f.classes += std::string(c) + " " + std::to_string(rng() % 4) + "\n";
   for (const char* a : {"n", "v", "a"})
     for (const char* b : {"n", "v", "a"})
-      if (rng() % 2) f.classPairs += std::string(a) + " " + b + " " + std::to_string(rng() % 5) + "\n";
+      if (rng() % 2)
+        f.classPairs += std::string(a) + " " + b + " " + std::to_string(rng() % 5) + "\n";
   return f;
 }
 
