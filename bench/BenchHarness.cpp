@@ -412,6 +412,45 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
     report.Note(name + ": " + cases.back().name + " requests: " +
                 std::to_string(cases.back().requests.size()) + " from the " + source);
   }
+  // The dictionary queries every request with a previous word or sentence
+  // makes first: the successor records of the previous word (or of "___"),
+  // timed alone to show their share of a request.
+  {
+    vorelio::CDictionaryNextWordSet nextWords(vorelio::kSuccessorCapacity);
+    vorelio::CDictionaryNextSentenceSet nextSentences(vorelio::kSuccessorCapacity);
+    std::vector<std::string> previousWords;
+    for (const Request& request : cases[0].requests) previousWords.push_back(request.previousWord);
+    const std::string start(vorelio::kStartOfTextWord);
+    auto time = [&](const std::string& figure, const std::vector<std::string>& keys, auto query) {
+      std::vector<double> milliseconds;
+      for (int r = 0; r <= repetitions; ++r) {
+        for (const std::string& key : keys) {
+          const auto begin = Clock::now();
+          query(key);
+          const auto end = Clock::now();
+          if (r > 0)  // the first pass warms up
+            milliseconds.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
+        }
+      }
+      report.Figure(name + "_" + figure + "_median", Percentile(milliseconds, 0.5), "ms");
+      report.Figure(name + "_" + figure + "_p99", Percentile(milliseconds, 0.99), "ms");
+    };
+    if (!previousWords.empty())
+      time("successor_records_of_word_frequent", previousWords, [&](const std::string& key) {
+        nextWords.Clear();
+        dictionary->SuccessorRecordsOfWord(key, nextWords);
+      });
+    const std::vector<std::string> starts(queries, start);
+    time("successor_records_of_word_start", starts, [&](const std::string& key) {
+      nextWords.Clear();
+      dictionary->SuccessorRecordsOfWord(key, nextWords);
+    });
+    time("successor_records_of_sentence_start", starts, [&](const std::string& key) {
+      nextSentences.Clear();
+      dictionary->SuccessorRecordsOfSentence(key, nextSentences);
+    });
+  }
+
   Requester requester(*dictionary);
   report.Figure(name + "_rss_with_predictors", ProcessStatusMegabytes("VmRSS"), "MB");
   for (const Case& c : cases) {
