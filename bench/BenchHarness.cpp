@@ -362,8 +362,10 @@ void ReportSamples(Report& report, const std::string& prefix, Mode mode, const S
     report.Figure(prefix + "_sentence_suggestions_mean", s.sentences / n, "sentences");
 }
 
+// Resident memory is reported only for the first dictionary of the process:
+// after another has been loaded and freed, the allocator keeps its pages.
 void BenchDictionary(Report& report, const std::string& name, std::string folder,
-                     std::size_t queries, int repetitions, int loads) {
+                     std::size_t queries, int repetitions, int loads, bool measureMemory) {
   if (folder.back() != '/') folder.push_back('/');
   report.Note(name + ": " + folder + " (load average " + LoadAverage() + ")");
 
@@ -393,8 +395,8 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
   report.Figure(name + "_sentence_pairs", static_cast<double>(sentencePairs), "pairs");
   report.Figure(name + "_load_time_first", firstLoad, "s");
   report.Figure(name + "_load_allocations", static_cast<double>(loadAllocations), "allocations");
-  report.Figure(name + "_rss_before_load", rssBefore, "MB");
-  report.Figure(name + "_rss_after_load", rssAfter, "MB");
+  if (measureMemory) report.Figure(name + "_rss_before_load", rssBefore, "MB");
+  if (measureMemory) report.Figure(name + "_rss_after_load", rssAfter, "MB");
 
   // Requests.
   Random random(0x5EED0F00Dull);
@@ -452,7 +454,7 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
   }
 
   Requester requester(*dictionary);
-  report.Figure(name + "_rss_with_predictors", ProcessStatusMegabytes("VmRSS"), "MB");
+  if (measureMemory) report.Figure(name + "_rss_with_predictors", ProcessStatusMegabytes("VmRSS"), "MB");
   for (const Case& c : cases) {
     if (c.requests.empty()) {
       report.Note(name + ": no " + c.name + " requests could be built, skipped");
@@ -470,8 +472,8 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
       ReportSamples(report, name + "_" + m.label + "_" + c.name, m.mode,
                     requester.Measure(m.mode, c.requests, reps));
   }
-  report.Figure(name + "_rss_after_requests", ProcessStatusMegabytes("VmRSS"), "MB");
-  report.Figure(name + "_rss_peak", ProcessStatusMegabytes("VmHWM"), "MB");
+  if (measureMemory) report.Figure(name + "_rss_after_requests", ProcessStatusMegabytes("VmRSS"), "MB");
+  if (measureMemory) report.Figure(name + "_rss_peak", ProcessStatusMegabytes("VmHWM"), "MB");
 
   // Further loads into fresh dictionaries (the first stays alive, as a
   // profile's dictionary would while another loads).
@@ -522,15 +524,21 @@ int main(int argc, char** argv) {
               LoadAverage());
   // The full-size dictionary first, so its resident memory is measured in a
   // process that has loaded nothing else.
-  if (!full.empty() && std::filesystem::exists(full + "/geral.pal"))
-    BenchDictionary(report, "full", full, queries, repetitions, loads);
-  else
+  bool fresh = true;
+  if (!full.empty() && std::filesystem::exists(full + "/geral.pal")) {
+    BenchDictionary(report, "full", full, queries, repetitions, loads, fresh);
+    fresh = false;
+  } else {
     report.Note("full: no generated dictionary (run predarin-bench-generate --out DIR, then "
                 "--full DIR), skipped");
-  if (std::filesystem::exists(data + "/geral.pal"))
-    BenchDictionary(report, "data", data, queries, repetitions, loads);
-  else
+  }
+  if (std::filesystem::exists(data + "/geral.pal")) {
+    if (!fresh) report.Note("data: resident memory not measured (the full dictionary was loaded "
+                            "first in this process; run with --full '' to measure it)");
+    BenchDictionary(report, "data", data, queries, repetitions, loads, fresh);
+  } else {
     report.Note("data: " + data + "/geral.pal is absent, skipped");
+  }
   if (!report.WriteTo(out)) {
     std::fprintf(stderr, "predarin-bench: cannot write %s\n", out.c_str());
     return 1;
