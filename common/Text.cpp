@@ -139,19 +139,33 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
 
 std::string NormalizeSentence(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
+  NormalizeSentenceInto(text, out);
+  return out;
+}
+
+void NormalizeSentenceInto(std::string_view text, std::string& out) {
+  static const auto kLowerTable = [] {
+    std::array<char, 256> table{};
+    for (int byte = 0; byte < 256; ++byte) table[byte] = ToLowerCp1252(static_cast<char>(byte));
+    return table;
+  }();
+  // The result is never longer than the text: each blank it writes stands
+  // for at least one blank read.
+  out.resize(text.size());
+  char* const begin = out.data();
+  char* o = begin;
   bool inWhiteSpace = false;
-  for (char c : text) {
-    if (IsWhiteSpace(c)) {
+  for (const char c : text) {
+    if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
       inWhiteSpace = true;
       continue;
     }
-    if (inWhiteSpace && !out.empty()) out += ' ';
+    if (inWhiteSpace && o != begin) *o++ = ' ';
     inWhiteSpace = false;
-    out += ToLowerCp1252(c);
+    *o++ = kLowerTable[static_cast<unsigned char>(c)];
   }
-  if (inWhiteSpace && !out.empty()) out += ' ';
-  return out;
+  if (inWhiteSpace && o != begin) *o++ = ' ';
+  out.resize(static_cast<std::size_t>(o - begin));
 }
 
 std::string_view Trim(std::string_view text) {

@@ -51,6 +51,8 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
 // Collapses every run of white space into one space, removes leading white
 // space (a trailing run leaves one trailing space) and lower-cases.
 std::string NormalizeSentence(std::string_view text);
+// The same into `out`, reusing its storage.
+void NormalizeSentenceInto(std::string_view text, std::string& out);
 // Removes leading and trailing white space.
 std::string_view Trim(std::string_view text);
 

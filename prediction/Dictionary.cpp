@@ -173,6 +173,8 @@ void CDictionary::AddUserWord(std::string_view word, int32_t amount) {
     added.text = std::string(word);
     added.userFrequency = amount;
     words_.insert(words_.begin() + position, std::move(added));
+    if (mergingUserFile_) successorPositionsStale_ = true;
+    else table::ShiftSuccessorPositions(words_, position);
   }
   userWordTotal_ = SaturatingAdd(userWordTotal_, amount);
 }
@@ -184,7 +186,7 @@ void CDictionary::AddUserWordPair(std::string_view first, std::string_view secon
   int32_t position = 0;
   CWord* firstEntry = Bisect(words_, first, position);
   if (firstEntry == nullptr || Bisect(words_, second, position) == nullptr) return;
-  AddUserSuccessor<CWord, CNextWord>(*firstEntry, second, amount);
+  AddUserSuccessor<CWord, CNextWord>(*firstEntry, second, position, amount);
   userPairTotal_ = SaturatingAdd(userPairTotal_, amount);
 }
 
@@ -202,6 +204,8 @@ void CDictionary::AddUserSentence(std::string_view sentence, int32_t amount) {
     added.text = text;
     added.userFrequency = amount;
     sentences_.insert(sentences_.begin() + position, std::move(added));
+    if (mergingUserFile_) successorPositionsStale_ = true;
+    else table::ShiftSuccessorPositions(sentences_, position);
   }
   userSentenceTotal_ = SaturatingAdd(userSentenceTotal_, amount);
 }
@@ -215,7 +219,7 @@ void CDictionary::AddUserSentencePair(std::string_view first, std::string_view s
   int32_t position = 0;
   CSentence* firstEntry = Bisect(sentences_, firstText, position);
   if (firstEntry == nullptr || Bisect(sentences_, secondText, position) == nullptr) return;
-  AddUserSuccessor<CSentence, CNextSentence>(*firstEntry, secondText, amount);
+  AddUserSuccessor<CSentence, CNextSentence>(*firstEntry, secondText, position, amount);
   userSentencePairTotal_ = SaturatingAdd(userSentencePairTotal_, amount);
 }
 

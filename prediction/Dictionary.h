@@ -185,6 +185,10 @@ class CDictionary {
   int32_t InternClass(const std::string& name);
 
   MessageBoxService& messages_;
+  // While a user file is merged, insertions leave successor positions to be
+  // rebuilt once at the end instead of shifting them at every new entry.
+  bool mergingUserFile_ = false;
+  bool successorPositionsStale_ = false;
 
   std::vector<CWord> words_;
   int32_t generalWordTotal_ = 0;

@@ -1,5 +1,6 @@
 // The dictionary's files: loading, reading of their contents and saving.
 #include <algorithm>
+#include <cstdint>
 
 #include "common/FileIo.h"
 #include "common/Scanner.h"
@@ -44,6 +45,19 @@ std::string FromFileText(std::string_view token) {
   std::string text(token);
   std::replace(text.begin(), text.end(), '|', ' ');
   return text;
+}
+
+// The key of a word as the tables hold it, built in `out`.
+void WordKey(std::string_view token, std::string& out) {
+  out.assign(token);
+  std::replace(out.begin(), out.end(), '|', ' ');
+}
+
+// The key of a sentence: "|" read as a blank, then normalised; `scratch`
+// is working storage kept by the caller.
+void SentenceKey(std::string_view token, std::string& scratch, std::string& out) {
+  WordKey(token, scratch);
+  NormalizeSentenceInto(scratch, out);
 }
 
 std::string ToFileText(std::string_view text) {
@@ -225,6 +239,7 @@ int32_t CDictionary::InternClass(const std::string& name) {
 }
 
 void CDictionary::ReadGeneralWords(std::string_view contents) {
+  const bool hadEntries = !words_.empty();
   LineReader lines(contents);
   std::string_view line;
   while (WordCount() < kMaximumWords && lines.Next(line)) {
@@ -244,9 +259,11 @@ void CDictionary::ReadGeneralWords(std::string_view contents) {
     words_.push_back(std::move(entry));
   }
   SortIfNeeded(words_);
+  if (hadEntries) table::RebuildSuccessorPositions(words_);
 }
 
 void CDictionary::ReadUserWords(std::string_view contents) {
+  mergingUserFile_ = true;
   LineReader lines(contents);
   std::string_view line, word;
   while (lines.Next(line)) {
@@ -255,26 +272,34 @@ void CDictionary::ReadUserWords(std::string_view contents) {
     if (!ScanEntryLine(line, kWordLineLimit, word, frequency, hasFrequency)) continue;
     AddUserWord(FromFileText(word), hasFrequency ? frequency : 1);
   }
+  mergingUserFile_ = false;
+  if (successorPositionsStale_) table::RebuildSuccessorPositions(words_);
+  successorPositionsStale_ = false;
 }
 
 void CDictionary::ReadGeneralSentences(std::string_view contents) {
+  const bool hadEntries = !sentences_.empty();
   LineReader lines(contents);
   std::string_view line, sentence;
+  std::string text, scratch;
   while (SentenceCount() < kMaximumSentences && lines.Next(line)) {
     int32_t frequency = 0;
     bool hasFrequency = false;
     if (!ScanEntryLine(line, kSentenceLineLimit, sentence, frequency, hasFrequency)) continue;
+    SentenceKey(sentence, scratch, text);
+    if (text.empty()) continue;  // a line of "|" only: no sentence
     CSentence entry;
-    entry.text = NormalizeSentence(FromFileText(sentence));
-    if (entry.text.empty()) continue;  // a line of "|" only: no sentence
+    entry.text = text;
     entry.generalFrequency = hasFrequency ? frequency : 0;
     generalSentenceTotal_ = SaturatingAdd(generalSentenceTotal_, hasFrequency ? frequency : 1);
     sentences_.push_back(std::move(entry));
   }
   SortIfNeeded(sentences_);
+  if (hadEntries) table::RebuildSuccessorPositions(sentences_);
 }
 
 void CDictionary::ReadUserSentences(std::string_view contents) {
+  mergingUserFile_ = true;
   LineReader lines(contents);
   std::string_view line, sentence;
   while (lines.Next(line)) {
@@ -283,6 +308,9 @@ void CDictionary::ReadUserSentences(std::string_view contents) {
     if (!ScanEntryLine(line, kSentenceLineLimit, sentence, frequency, hasFrequency)) continue;
     AddUserSentence(FromFileText(sentence), hasFrequency ? frequency : 1);
   }
+  mergingUserFile_ = false;
+  if (successorPositionsStale_) table::RebuildSuccessorPositions(sentences_);
+  successorPositionsStale_ = false;
 }
 
 namespace {
@@ -306,62 +334,105 @@ void ReadTriples(std::string_view contents, std::size_t tokenLimit, Add add) {
   }
 }
 
-}  // namespace
+// Finds entries by their text. Pair files are large and their lookups miss
+// the cache at almost every step of a bisection, so a big file is read with
+// a hash index of the table (open addressing: one probe sequence in a flat
+// array, then one comparison with the entry), built once for the file; a
+// small one (a user's pairs) bisects.
+template <class Entry>
+class EntryFinder {
+ public:
+  EntryFinder(const std::vector<Entry>& table, std::size_t fileSize) : table_(table) {
+    if (fileSize < 4 * table.size()) return;
+    std::size_t slots = 1;
+    while (slots < 2 * table.size()) slots *= 2;
+    mask_ = slots - 1;
+    slots_.assign(slots, Slot{});
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      const uint64_t hash = Hash(table[i].text);
+      std::size_t at = hash & mask_;
+      while (slots_[at].position >= 0) at = (at + 1) & mask_;
+      slots_[at] = Slot{static_cast<uint32_t>(hash >> 32), static_cast<int32_t>(i)};
+    }
+  }
+  // The position of the entry with exactly `key`, or -1.
+  int32_t Find(std::string_view key) const {
+    if (slots_.empty()) {
+      int32_t position = 0;
+      return table::Bisect(table_, key, position) != nullptr ? position : -1;
+    }
+    const uint64_t hash = Hash(key);
+    const auto tag = static_cast<uint32_t>(hash >> 32);
+    for (std::size_t at = hash & mask_; slots_[at].position >= 0; at = (at + 1) & mask_) {
+      const Slot& slot = slots_[at];
+      if (slot.tag == tag && table_[static_cast<std::size_t>(slot.position)].text == key)
+        return slot.position;
+    }
+    return -1;
+  }
 
-void CDictionary::ReadWordPairs(std::string_view contents, bool general) {
-  // The first word's lookup is skipped while it repeats: pair files are
-  // grouped by first word.
-  std::string previousFirst;
-  CWord* firstEntry = nullptr;
+ private:
+  struct Slot {
+    uint32_t tag = 0;
+    int32_t position = -1;
+  };
+  static uint64_t Hash(std::string_view text) {  // FNV-1a, then mixed
+    uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    hash ^= hash >> 29;
+    hash *= 0xbf58476d1ce4e5b9ull;
+    return hash ^ (hash >> 32);
+  }
+
+  const std::vector<Entry>& table_;
+  std::vector<Slot> slots_;
+  std::size_t mask_ = 0;
+};
+
+// Reads a pair stream into the successor lists of `table`; `makeKey` turns a
+// token into an entry key. `total` gains every stored pair's frequency.
+template <class Entry, class Next, class MakeKey>
+void ReadPairStream(std::string_view contents, std::size_t tokenLimit, std::vector<Entry>& table,
+                    bool general, int32_t& total, MakeKey makeKey) {
+  const EntryFinder<Entry> finder(table, contents.size());
+  std::string key;
+  std::string_view previousFirst;
   bool haveFirst = false;
-  ReadTriples(contents, kWordPairTokenLimit,
+  Entry* first = nullptr;
+  // Pair files are grouped by first entry: it is looked up only when it
+  // changes.
+  ReadTriples(contents, tokenLimit,
               [&](std::string_view firstToken, std::string_view secondToken, int32_t frequency) {
-                const std::string first = FromFileText(firstToken);
-                if (!haveFirst || first != previousFirst) {
-                  int32_t position = 0;
-                  firstEntry = Bisect(words_, first, position);
-                  previousFirst = first;
+                if (!haveFirst || firstToken != previousFirst) {
+                  makeKey(firstToken, key);
+                  const int32_t position = finder.Find(key);
+                  first = position < 0 ? nullptr : &table[static_cast<std::size_t>(position)];
+                  previousFirst = firstToken;
                   haveFirst = true;
                 }
-                if (firstEntry == nullptr) return;
-                const std::string second = FromFileText(secondToken);
-                int32_t position = 0;
-                if (Bisect(words_, second, position) == nullptr) return;
-                if (general) {
-                  AddGeneralSuccessor<CWord, CNextWord>(*firstEntry, second, frequency);
-                  generalPairTotal_ = SaturatingAdd(generalPairTotal_, frequency);
-                } else {
-                  AddUserSuccessor<CWord, CNextWord>(*firstEntry, second, frequency);
-                  userPairTotal_ = SaturatingAdd(userPairTotal_, frequency);
-                }
+                if (first == nullptr) return;
+                makeKey(secondToken, key);
+                const int32_t position = finder.Find(key);
+                if (position < 0) return;
+                if (general) AddGeneralSuccessor<Entry, Next>(*first, key, position, frequency);
+                else AddUserSuccessor<Entry, Next>(*first, key, position, frequency);
+                total = SaturatingAdd(total, frequency);
               });
 }
 
+}  // namespace
+
+void CDictionary::ReadWordPairs(std::string_view contents, bool general) {
+  ReadPairStream<CWord, CNextWord>(contents, kWordPairTokenLimit, words_, general,
+                                   general ? generalPairTotal_ : userPairTotal_, WordKey);
+}
+
 void CDictionary::ReadSentencePairs(std::string_view contents, bool general) {
-  std::string previousFirst;
-  CSentence* firstEntry = nullptr;
-  bool haveFirst = false;
-  ReadTriples(contents, kSentencePairTokenLimit,
-              [&](std::string_view firstToken, std::string_view secondToken, int32_t frequency) {
-                const std::string first = NormalizeSentence(FromFileText(firstToken));
-                if (!haveFirst || first != previousFirst) {
-                  int32_t position = 0;
-                  firstEntry = Bisect(sentences_, first, position);
-                  previousFirst = first;
-                  haveFirst = true;
-                }
-                if (firstEntry == nullptr) return;
-                const std::string second = NormalizeSentence(FromFileText(secondToken));
-                int32_t position = 0;
-                if (Bisect(sentences_, second, position) == nullptr) return;
-                if (general) {
-                  AddGeneralSuccessor<CSentence, CNextSentence>(*firstEntry, second, frequency);
-                  generalSentencePairTotal_ = SaturatingAdd(generalSentencePairTotal_, frequency);
-                } else {
-                  AddUserSuccessor<CSentence, CNextSentence>(*firstEntry, second, frequency);
-                  userSentencePairTotal_ = SaturatingAdd(userSentencePairTotal_, frequency);
-                }
-              });
+  std::string scratch;
+  ReadPairStream<CSentence, CNextSentence>(
+      contents, kSentencePairTokenLimit, sentences_, general,
+      general ? generalSentencePairTotal_ : userSentencePairTotal_,
+      [&scratch](std::string_view token, std::string& key) { SentenceKey(token, scratch, key); });
 }
 
 // ---- Savers ----

@@ -16,6 +16,10 @@ struct CNextWord {
   std::string text;
   int32_t generalFrequency = 0;
   int32_t userFrequency = 0;
+  // Table position of the successor's own entry, kept exact by the
+  // dictionary through every insertion, so that successor queries need no
+  // search.
+  int32_t position = -1;
 };
 
 // One entry of the word table.
@@ -35,6 +39,7 @@ struct CNextSentence {
   std::string text;
   int32_t generalFrequency = 0;
   int32_t userFrequency = 0;
+  int32_t position = -1;  // as for CNextWord
 };
 
 // One entry of the sentence table; the text is normalised.

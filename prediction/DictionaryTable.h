@@ -73,32 +73,43 @@ const Next* FindSuccessor(const std::vector<Next>& successors, std::string_view 
 
 // Adds a general pair: appended while the file keeps its second words in
 // order, inserted in place (or merged with an equal successor) when it does
-// not, so the successor list stays sorted and free of duplicates.
+// not, so the successor list stays sorted and free of duplicates. `position`
+// is the table position of the second entry.
 template <class Entry, class Next>
-void AddGeneralSuccessor(Entry& first, std::string_view second, int32_t frequency) {
+void AddGeneralSuccessor(Entry& first, std::string_view second, int32_t position,
+                         int32_t frequency) {
   auto& successors = first.successors;
   if (successors.empty() || std::string_view(successors.back().text) < second) {
-    successors.push_back(Next{std::string(second), frequency, 0});
+    successors.push_back(Next{std::string(second), frequency, 0, position});
   } else {
     const auto at = SuccessorPosition(successors, second);
     if (at != successors.end() && at->text == second) {
       at->generalFrequency = SaturatingAdd(at->generalFrequency, frequency);
       return;
     }
-    successors.insert(at, Next{std::string(second), frequency, 0});
+    successors.insert(at, Next{std::string(second), frequency, 0, position});
   }
   ++first.generalSuccessorCount;
 }
 
 template <class Entry, class Next>
-void AddUserSuccessor(Entry& first, std::string_view second, int32_t amount) {
+void AddUserSuccessor(Entry& first, std::string_view second, int32_t position, int32_t amount) {
   auto& successors = first.successors;
   const auto at = SuccessorPosition(successors, second);
   if (at != successors.end() && at->text == second) {
     at->userFrequency = SaturatingAdd(at->userFrequency, amount);
   } else {
-    successors.insert(at, Next{std::string(second), 0, amount});
+    successors.insert(at, Next{std::string(second), 0, amount, position});
   }
+}
+
+// After an entry was inserted at `inserted`, every successor position at or
+// after it moves up by one.
+template <class Entry>
+void ShiftSuccessorPositions(std::vector<Entry>& table, int32_t inserted) {
+  for (Entry& entry : table)
+    for (auto& next : entry.successors)
+      if (next.position >= inserted) ++next.position;
 }
 
 // The first entry in [from, end) not below key, found by doubling steps from
@@ -117,19 +128,31 @@ Iterator GallopTo(Iterator from, Iterator end, std::string_view key) {
   return std::lower_bound(low, high, key, below);
 }
 
-// The handles of a successor list, resolved in one forward sweep: successors
-// are sorted, so each search starts where the previous one ended.
+// Works every successor position out again from the texts, after changes
+// that moved many entries at once (a merge of a user file, a sort). Each
+// list is sorted, so one forward sweep per list finds its entries.
+template <class Entry>
+void RebuildSuccessorPositions(std::vector<Entry>& table) {
+  for (Entry& entry : table) {
+    auto from = table.begin();
+    for (auto& next : entry.successors) {
+      from = GallopTo(from, table.end(), next.text);
+      next.position = from != table.end() && from->text == next.text
+                          ? static_cast<int32_t>(from - table.begin())
+                          : -1;
+    }
+  }
+}
+
+// The handles of a successor list, in successor order.
 template <class Entry>
 int32_t ResolveSuccessors(const std::vector<Entry>& table, const Entry& entry,
                           std::span<DictionaryHandle<Entry>> out) {
   int32_t count = 0;
-  auto from = table.begin();
   const std::size_t limit = std::min(out.size(), kSuccessorCapacity);
   for (const auto& next : entry.successors) {
     if (static_cast<std::size_t>(count) >= limit) break;
-    from = GallopTo(from, table.end(), next.text);
-    if (from != table.end() && from->text == next.text)
-      out[count++] = DictionaryHandle<Entry>(&*from);
+    if (next.position >= 0) out[count++] = DictionaryHandle<Entry>(&table[next.position]);
   }
   return count;
 }
@@ -138,13 +161,12 @@ template <class Entry, class Set>
 int32_t ResolveSuccessorRecords(const std::vector<Entry>& table, const Entry& entry,
                                 std::string_view prefix, Set& out) {
   int32_t count = 0;
-  auto from = table.begin();
   for (const auto& next : entry.successors) {
     if (!std::string_view(next.text).starts_with(prefix)) continue;
     if (out.Full() || static_cast<std::size_t>(count) >= kSuccessorCapacity) break;
-    from = GallopTo(from, table.end(), next.text);
-    if (from == table.end() || from->text != next.text) continue;
-    out.Add({DictionaryHandle<Entry>(&*from), next.generalFrequency, next.userFrequency});
+    if (next.position < 0) continue;
+    out.Add({DictionaryHandle<Entry>(&table[next.position]), next.generalFrequency,
+             next.userFrequency});
     ++count;
   }
   return count;
@@ -163,6 +185,7 @@ void SortIfNeeded(std::vector<Entry>& table) {
   table.erase(std::unique(table.begin(), table.end(),
                           [](const Entry& a, const Entry& b) { return a.text == b.text; }),
               table.end());
+  RebuildSuccessorPositions(table);
 }
 
 template <class Entry>

@@ -14,7 +14,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$root/build-bench"
 jobs="${JOBS:-2}"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DVORELIO_BUILD_TESTS=OFF -DVORELIO_BUILD_BENCH=ON >/dev/null
 cmake --build "$build" -j "$jobs" --target predarin-bench-generate predarin-bench
 

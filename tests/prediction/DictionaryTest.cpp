@@ -341,5 +341,29 @@ TEST_F(DictionaryTest, RandomUserAdditionsMatchAReferenceMap) {
   EXPECT_EQ(dictionary.UserPairTotal(), pairTotal);
 }
 
+// Successor queries answer from positions kept through every insertion:
+// live ones (shifted one by one) and a merged user file (rebuilt at once).
+TEST_F(DictionaryTest, SuccessorsStayResolvedThroughInsertions) {
+  Load({{"geral.pal", "b 1\nd 1\nf 1\n"}, {"geral.par", "b d 1\nb f 1\nd b 1\nf f 1\n"},
+        {"ana.pal", "a 1\nc 1\ne 1\n"}, {"ana.par", "c e 2\na f 1\n"}});
+  dictionary.AddUserWord("aa", 1);
+  dictionary.AddUserWord("g", 1);
+  dictionary.AddUserWordPair("g", "aa", 1);
+  dictionary.AddUserWordPair("b", "c", 1);
+  std::vector<CDictionaryWord> out(10);
+  auto successors = [&](std::string_view word) {
+    out.resize(10);
+    out.resize(static_cast<std::size_t>(dictionary.SuccessorsOfWord(word, out)));
+    return Texts(out);
+  };
+  EXPECT_EQ(successors("b"), (std::vector<std::string>{"c", "d", "f"}));
+  EXPECT_EQ(successors("c"), (std::vector<std::string>{"e"}));
+  EXPECT_EQ(successors("a"), (std::vector<std::string>{"f"}));
+  EXPECT_EQ(successors("g"), (std::vector<std::string>{"aa"}));
+  for (const CWord& word : dictionary.Words())
+    for (const CNextWord& next : word.successors)
+      EXPECT_EQ(dictionary.Words()[static_cast<std::size_t>(next.position)].text, next.text);
+}
+
 }  // namespace
 }  // namespace vorelio
