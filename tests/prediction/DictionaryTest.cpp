@@ -20,6 +20,16 @@ std::vector<std::string> Texts(std::span<const CDictionaryWord> handles) {
   return texts;
 }
 
+std::string ManyWords(int count) {
+  std::string contents;
+  char word[16];
+  for (int i = 0; i < count; ++i) {
+    std::snprintf(word, sizeof word, "w%06d 1\n", i);
+    contents += word;
+  }
+  return contents;
+}
+
 class DictionaryTest : public ::testing::Test {
  protected:
   // Writes the given general files (absent ones are not created) and loads
@@ -106,6 +116,35 @@ TEST_F(DictionaryTest, PairFilesAreStreamsOfTriplesAcrossLineBreaks) {
   EXPECT_EQ(dictionary.SuccessorFrequency("c", "a"), 9);
   EXPECT_EQ(dictionary.SuccessorFrequency("c", "b"), 2);
   EXPECT_EQ(dictionary.GeneralPairTotal(), 18);
+}
+
+// Big pair files are read through a hash index of the table, small ones by
+// bisection: both must store the same pairs.
+TEST_F(DictionaryTest, PairLookupsAgreeForSmallAndLargeFiles) {
+  const std::string words = ManyWords(300);
+  std::string pairs;
+  for (int i = 0; i < 40; ++i) {
+    char line[64];
+    std::snprintf(line, sizeof line, "w%06d w%06d %d\nw%06d nope 1\n", i * 7, (i * 13) % 300,
+                  i + 1, i);
+    pairs += line;
+  }
+  CDictionary bisecting(messages), hashing(messages);
+  bisecting.ReadGeneralWords(words);
+  hashing.ReadGeneralWords(words);
+  bisecting.ReadWordPairs(pairs, true);
+  hashing.ReadWordPairs(pairs + std::string(4 * 300, '\n'), true);
+  EXPECT_EQ(bisecting.GeneralPairTotal(), 40 * 41 / 2);
+  EXPECT_EQ(hashing.GeneralPairTotal(), bisecting.GeneralPairTotal());
+  for (std::size_t i = 0; i < bisecting.Words().size(); ++i) {
+    const auto& a = bisecting.Words()[i].successors;
+    const auto& b = hashing.Words()[i].successors;
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t k = 0; k < a.size(); ++k) {
+      EXPECT_EQ(a[k].text, b[k].text);
+      EXPECT_EQ(a[k].position, b[k].position);
+    }
+  }
 }
 
 TEST_F(DictionaryTest, UserWordsMergeIntoTheGeneralTable) {
@@ -196,16 +235,6 @@ TEST_F(DictionaryTest, UserAdditionsRespectLengthAndCapacityLimits) {
   dictionary.AddUserSentence(std::string(999, 's'), 1);
   dictionary.AddUserSentence(std::string(1000, 't'), 1);
   EXPECT_EQ(dictionary.SentenceCount(), 1);
-}
-
-std::string ManyWords(int count) {
-  std::string contents;
-  char word[16];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(word, sizeof word, "w%06d 1\n", i);
-    contents += word;
-  }
-  return contents;
 }
 
 TEST_F(DictionaryTest, AFullTableForgetsTheLeastUsedUserWordsOnlyWithAdaptation) {
