@@ -82,6 +82,10 @@ void CheckTable(const std::vector<Entry>& table, const char* name) {
     const auto& successors = table[i].successors;
     for (std::size_t j = 0; j < successors.size(); ++j) {
       if (j > 0 && !(successors[j - 1].text < successors[j].text)) Fail("successor order");
+      const int32_t position = successors[j].position;
+      if (position < 0 || static_cast<std::size_t>(position) >= table.size() ||
+          table[static_cast<std::size_t>(position)].text != successors[j].text)
+        Fail("successor position");
     }
   }
 }
