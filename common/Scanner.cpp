@@ -68,6 +68,11 @@ bool LineReader::Next(std::string_view& line) {
   return true;
 }
 
+std::string_view WithoutCarriageReturn(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
 bool TokenReader::Next(std::string_view& token) {
   while (pos_ < contents_.size() && IsScanSpace(contents_[pos_])) ++pos_;
   const std::size_t start = pos_;

@@ -42,6 +42,9 @@ class LineReader {
   std::size_t pos_ = 0;
 };
 
+// The line without the "\r" that a CRLF line end leaves.
+std::string_view WithoutCarriageReturn(std::string_view line);
+
 // Reads blank-separated tokens across line breaks, as a stream of triples
 // is read.
 class TokenReader {

@@ -66,11 +66,6 @@ std::string ToFileText(std::string_view text) {
   return token;
 }
 
-std::string_view WithoutCarriageReturn(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
 // One line matched against "%s %d" and then "%s"; false for a blank or
 // over-long line.
 bool ScanEntryLine(std::string_view line, std::size_t limit, std::string_view& text,

@@ -14,8 +14,7 @@ namespace {
 constexpr std::size_t kClassLineLimit = 79;
 
 bool LineTooLong(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line.size() > kClassLineLimit;
+  return WithoutCarriageReturn(line).size() > kClassLineLimit;
 }
 
 }  // namespace

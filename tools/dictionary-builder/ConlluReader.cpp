@@ -1,5 +1,7 @@
 #include "tools/dictionary-builder/ConlluReader.h"
 
+#include "common/Scanner.h"
+
 #include <charconv>
 
 #include "common/Text.h"
@@ -65,13 +67,10 @@ std::vector<TreebankDocument> ReadConllu(std::string_view contents) {
     rangeToken = nullptr;
   };
 
-  std::size_t position = 0;
-  while (position < contents.size()) {
-    std::size_t end = contents.find('\n', position);
-    if (end == std::string_view::npos) end = contents.size();
-    std::string_view line = contents.substr(position, end - position);
-    position = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  LineReader lines(contents);
+  std::string_view rawLine;
+  while (lines.Next(rawLine)) {
+    const std::string_view line = WithoutCarriageReturn(rawLine);
 
     if (line.empty()) {
       finishSentence();

@@ -1,18 +1,17 @@
 #include "tools/dictionary-builder/FrequencyListReader.h"
 
+#include "common/Scanner.h"
+
 #include <charconv>
 
 namespace vorelio::builder {
 
 std::vector<std::string> ReadLines(std::string_view contents) {
   std::vector<std::string> lines;
-  std::size_t position = 0;
-  while (position < contents.size()) {
-    std::size_t end = contents.find('\n', position);
-    if (end == std::string_view::npos) end = contents.size();
-    std::string_view line = contents.substr(position, end - position);
-    position = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  LineReader reader(contents);
+  std::string_view rawLine;
+  while (reader.Next(rawLine)) {
+    const std::string_view line = WithoutCarriageReturn(rawLine);
     if (!line.empty()) lines.emplace_back(line);
   }
   return lines;

@@ -4,24 +4,13 @@
 
 #include "common/Text.h"
 #include "tools/dictionary-builder/FrequencyListReader.h"
+#include "tools/dictionary-builder/WordTokenizer.h"
 
 namespace vorelio::builder {
 namespace {
 
 // Shorter heads than this would rewrite too many unrelated words.
 constexpr std::size_t kMinimumStemHead = 3;
-
-std::vector<std::string> SplitHyphens(const std::string& word) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t dash = word.find('-', start);
-    parts.push_back(word.substr(start, dash == std::string::npos ? dash : dash - start));
-    if (dash == std::string::npos) break;
-    start = dash + 1;
-  }
-  return parts;
-}
 
 }  // namespace
 

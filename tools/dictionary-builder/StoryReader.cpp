@@ -1,5 +1,7 @@
 #include "tools/dictionary-builder/StoryReader.h"
 
+#include "common/Scanner.h"
+
 #include <algorithm>
 
 #include "common/Text.h"
@@ -26,13 +28,10 @@ Story ReadStory(std::string_view contents) {
     paragraph.clear();
   };
 
-  std::size_t position = 0;
-  while (position < contents.size()) {
-    std::size_t end = contents.find('\n', position);
-    if (end == std::string_view::npos) end = contents.size();
-    std::string_view line = contents.substr(position, end - position);
-    position = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  LineReader lines(contents);
+  std::string_view rawLine;
+  while (lines.Next(rawLine)) {
+    const std::string_view line = WithoutCarriageReturn(rawLine);
     const std::string_view trimmed = Trim(line);
 
     if (trimmed.empty() || trimmed.substr(0, 2) == "##") {

@@ -20,18 +20,6 @@ const std::set<std::string>& EncliticParts() {
   return parts;
 }
 
-std::vector<std::string> SplitHyphens(const std::string& word) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t dash = word.find('-', start);
-    parts.push_back(word.substr(start, dash == std::string::npos ? dash : dash - start));
-    if (dash == std::string::npos) break;
-    start = dash + 1;
-  }
-  return parts;
-}
-
 }  // namespace
 
 const std::set<std::string>& NeutralWordsOfOffensiveList() {

@@ -108,4 +108,16 @@ std::vector<std::string> SplitSentences(std::string_view paragraph) {
   return sentences;
 }
 
+std::vector<std::string> SplitHyphens(const std::string& word) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t dash = word.find('-', start);
+    parts.push_back(word.substr(start, dash == std::string::npos ? dash : dash - start));
+    if (dash == std::string::npos) break;
+    start = dash + 1;
+  }
+  return parts;
+}
+
 }  // namespace vorelio::builder

@@ -18,6 +18,10 @@ bool IsLetterCp1252(char c);
 // A letter or a digit.
 bool IsWordCharacter(char c);
 
+// The parts of a hyphenated word ("disse-lhe" -> "disse", "lhe"); a word
+// without hyphens is its only part.
+std::vector<std::string> SplitHyphens(const std::string& word);
+
 // The words of a text, lower-cased, in order.
 std::vector<std::string> SplitWords(std::string_view text);
 
