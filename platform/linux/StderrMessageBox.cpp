@@ -10,4 +10,10 @@ void StderrMessageBox::ShowMessage(std::string_view text) {
   std::fprintf(stderr, "%s\n", utf8.c_str());
 }
 
+bool StderrMessageBox::AskYesNo(std::string_view question) {
+  const std::string utf8 = Cp1252ToUtf8(question);
+  std::fprintf(stderr, "%s (Não)\n", utf8.c_str());
+  return false;
+}
+
 }  // namespace vorelio
