@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vorelio {
 
@@ -17,6 +18,11 @@ struct LocalTime {
   int minute = 0;
   int second = 0;
 };
+
+// The C runtime's fixed 24-character local date form, as file names carry
+// it: "Sun Dec 06 00:27:17 2026" (English weekday and month abbreviations,
+// day of two digits, hh:mm:ss, four-digit year).
+std::string FileNameForm(const LocalTime& time);
 
 class ClockService {
  public:

@@ -14,14 +14,13 @@ using table::PrefixRange;
 using table::ResolveSuccessorRecords;
 using table::ResolveSuccessors;
 
-CDictionary::CDictionary(MessageBoxService& messages) : messages_(messages) {
-  words_.reserve(kMaximumWords);
-  sentences_.reserve(kMaximumSentences);
-}
+CDictionary::CDictionary(MessageBoxService& messages) : messages_(messages) {}
 
 void CDictionary::Clear() {
-  words_.clear();
-  sentences_.clear();
+  // A released dictionary gives its memory back: only the profiles in use
+  // hold full-size tables.
+  std::vector<CWord>().swap(words_);
+  std::vector<CSentence>().swap(sentences_);
   classes_.Clear();
   classPairs_.Clear();
   classNames_.clear();

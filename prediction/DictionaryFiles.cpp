@@ -156,6 +156,7 @@ void CDictionary::LoadGeneralWords(const std::string& path) {
   generalWordPath_ = path;
   generalWordTotal_ = 0;
   words_.clear();
+  words_.reserve(kMaximumWords);  // loading never reallocates the table
   classNames_.clear();
   classIds_.clear();
   const auto contents = ReadWholeFile(path);
@@ -191,6 +192,7 @@ void CDictionary::LoadGeneralSentences(const std::string& path) {
   generalSentencePath_ = path;
   generalSentenceTotal_ = 0;
   sentences_.clear();
+  sentences_.reserve(kMaximumSentences);
   const auto contents = ReadWholeFile(path);
   if (!contents) return messages_.ShowMessage(kGeneralSentencesError);
   ReadGeneralSentences(*contents);
