@@ -87,15 +87,18 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
             "voltou 1605\n"
             "zebra 90\n");
   const std::string pairs = Cp1252ToUtf8(output_.Read("geral.par"));
+  // Raw pair counts (a: ação 5, gata 4, zebra 8; zebra: partiu 4, voltou 4)
+  // are scaled so that each first word's pairs add up to its frequency:
+  // a ação = 5 / 17 x 6000 = 1765, zebra partiu = 4 / 8 x 90 = 45.
   EXPECT_EQ(pairs,
             "___ a 17\n"
-            "a ação 5\n"
-            "a gata 4\n"
-            "a zebra 8\n"
-            "ação partiu 5\n"
-            "gata partiu 4\n"
-            "zebra partiu 4\n"
-            "zebra voltou 4\n");
+            "a ação 1765\n"
+            "a gata 1412\n"
+            "a zebra 2824\n"
+            "ação partiu 1030\n"
+            "gata partiu 70\n"
+            "zebra partiu 45\n"
+            "zebra voltou 45\n");
   EXPECT_EQ(output_.Read("geral.cg"), "DET 9\nNOUN 9\nVERB 9\n");
   EXPECT_EQ(output_.Read("geral.pcg"), "DET NOUN 9\nNOUN VERB 9\n");
   const std::string sentences = Cp1252ToUtf8(output_.Read("geral.frs"));

@@ -1,6 +1,7 @@
 #include "tools/dictionary-builder/DictionaryBuilder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -246,6 +247,28 @@ bool WriteOutput(const fs::path& folder, const std::string& name, const std::str
   return true;
 }
 
+// The engine estimates how likely w is after p as
+// (pair frequency / pair total) / (frequency of p / word total). Word
+// frequencies come mostly from the large subtitle list, pairs from the small
+// treebank and stories, so raw pair counts would make that estimate many
+// times too small for frequent words. Each first word's pair counts are
+// scaled so that they add up to its word frequency: the estimate then
+// becomes count(p, w) / count(p) of the pair corpus, up to one factor shared
+// by every pair, which the pair coefficient weighs.
+void ScalePairsToWordFrequencies(std::vector<PairEntry>& pairs,
+                                 const std::map<std::string, WordEntry>& vocabulary) {
+  std::map<std::string, int64_t> firstTotals;
+  for (const PairEntry& pair : pairs) firstTotals[pair.first] += pair.frequency;
+  for (PairEntry& pair : pairs) {
+    const auto word = vocabulary.find(pair.first);
+    if (word == vocabulary.end()) continue;
+    const double share = static_cast<double>(pair.frequency) /
+                         static_cast<double>(firstTotals[pair.first]);
+    pair.frequency =
+        std::max<int64_t>(1, std::llround(share * static_cast<double>(word->second.frequency)));
+  }
+}
+
 }  // namespace
 
 std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::string& error) {
@@ -350,6 +373,7 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   }
   vocabulary.emplace(std::string(kStartOfTextWord),
                      WordEntry{std::string(kStartOfTextWord), std::max<int64_t>(sentenceStarts, 1), {}});
+  ScalePairsToWordFrequencies(wordPairs, vocabulary);
 
   // Pictograms, as frequent as the words they stand for.
   std::set<std::string> pictogramNames;
