@@ -16,6 +16,8 @@ using table::ResolveSuccessors;
 
 CDictionary::CDictionary(MessageBoxService& messages) : messages_(messages) {}
 
+CDictionary::~CDictionary() { abbreviations_.Save(); }
+
 void CDictionary::Clear() {
   // A released dictionary gives its memory back: only the profiles in use
   // hold full-size tables.

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "platform/MessageBox.h"
+#include "prediction/AbbreviationExpansionSet.h"
 #include "prediction/DictionaryRecords.h"
 #include "prediction/WordClasses.h"
 
@@ -40,19 +41,30 @@ class CDictionary {
   static constexpr std::size_t kLongSentence = 1000;
 
   explicit CDictionary(MessageBoxService& messages);
+  // Saves the abbreviations when they were modified (a dictionary that was
+  // never loaded, or was released, remembers no abbreviation file and
+  // writes nothing).
+  ~CDictionary();
+  CDictionary(const CDictionary&) = delete;
+  CDictionary& operator=(const CDictionary&) = delete;
 
   // Loads, in this order, from folder D (ending in a path separator) and
   // profile P: D+"geral.pal", D+"geral.par", D+"geral.cg", D+"geral.pcg",
   // D+P+".pal", D+P+".par" (then, with user adaptation on and fewer than 3
-  // free word slots, forgets the least-used user words once), D+"geral.frs",
+  // free word slots, forgets the least-used user words once), the
+  // abbreviations from D+P+".abr" (a missing file leaves them empty,
+  // silently), D+"geral.frs",
   // D+"geral.paf", D+P+".frs", D+P+".paf" (then the same for sentences).
   // The user files just read are not "modified" afterwards.
   void LoadDictionary(const std::string& folder, const std::string& profile,
                       bool userAdaptation);
-  // Saves every modified user file, then clears.
+  // Saves every modified user file and the abbreviations, then clears. The
+  // abbreviations are kept (with their path and modified flag) when their
+  // file could not be written, so that the destructor or the next load
+  // tries again.
   void ReleaseDictionary();
   // Empties both tables and the classes; every total, count, flag and path
-  // becomes 0 or empty.
+  // becomes 0 or empty. The abbreviations are left as they are.
   void Clear();
 
   // Single-file loaders. Each remembers its path and first sets its own
@@ -67,6 +79,13 @@ class CDictionary {
   void LoadGeneralSentencePairs(const std::string& path);
   void LoadUserSentences(const std::string& path);
   void LoadUserSentencePairs(const std::string& path);
+  // Reloads general words, general word pairs, user words, user word
+  // pairs, general sentences, general sentence pairs, user sentences and
+  // user sentence pairs from the paths remembered by their last load,
+  // discarding every unsaved change of the user side; afterwards no user
+  // file counts as modified. Classes stay as they are. Used to undo what a
+  // simulation run learned.
+  void ReloadWordAndSentenceFiles();
   // Class files: a missing file leaves the set empty, silently.
   void LoadClasses(const std::string& path);
   void LoadClassPairs(const std::string& path);
@@ -79,6 +98,10 @@ class CDictionary {
   bool SaveUserWordPairs();
   bool SaveUserSentences();
   bool SaveUserSentencePairs();
+
+  // The profile's abbreviations (loaded by LoadDictionary).
+  CAbbreviationExpansionSet& Abbreviations() { return abbreviations_; }
+  const CAbbreviationExpansionSet& Abbreviations() const { return abbreviations_; }
 
   // ---- Lookups ----
   // The entry with exactly `word`, or none; `position` (optional) receives
@@ -147,6 +170,10 @@ class CDictionary {
   bool UserWordPairsModified() const { return userWordPairsModified_; }
   bool UserSentencesModified() const { return userSentencesModified_; }
   bool UserSentencePairsModified() const { return userSentencePairsModified_; }
+  const std::string& GeneralWordPath() const { return generalWordPath_; }
+  const std::string& GeneralWordPairPath() const { return generalWordPairPath_; }
+  const std::string& GeneralSentencePath() const { return generalSentencePath_; }
+  const std::string& GeneralSentencePairPath() const { return generalSentencePairPath_; }
   const std::string& UserWordPath() const { return userWordPath_; }
   const std::string& UserWordPairPath() const { return userWordPairPath_; }
   const std::string& UserSentencePath() const { return userSentencePath_; }
@@ -202,6 +229,7 @@ class CDictionary {
   CWordClassPairSet classPairs_;
   std::vector<std::string> classNames_;
   std::unordered_map<std::string, int32_t> classIds_;
+  CAbbreviationExpansionSet abbreviations_;
 
   std::vector<CSentence> sentences_;
   std::string generalSentencePath_, userSentencePath_;

@@ -133,6 +133,7 @@ void CDictionary::LoadDictionary(const std::string& folder, const std::string& p
   LoadUserWordPairs(folder + profile + ".par");
   userWordPairsModified_ = false;
   if (kMaximumWords - WordCount() < 3 && userAdaptation) ForgetLeastUsedUserWords();
+  abbreviations_.Load(folder + profile + ".abr");
   LoadGeneralSentences(folder + "geral.frs");
   LoadGeneralSentencePairs(folder + "geral.paf");
   LoadUserSentences(folder + profile + ".frs");
@@ -147,10 +148,30 @@ void CDictionary::ReleaseDictionary() {
   if (userWordsModified_) SaveUserWords();
   if (userSentencePairsModified_ || userSentencesModified_) SaveUserSentencePairs();
   if (userSentencesModified_) SaveUserSentences();
+  if (abbreviations_.Save()) abbreviations_.Clear();
   Clear();
 }
 
 // ---- Loaders ----
+
+void CDictionary::ReloadWordAndSentenceFiles() {
+  // Copies: each loader assigns the path it is given to the member.
+  const std::string generalWords = generalWordPath_, generalPairs = generalWordPairPath_;
+  const std::string userWords = userWordPath_, userPairs = userWordPairPath_;
+  const std::string generalSentences = generalSentencePath_;
+  const std::string generalSentencePairs = generalSentencePairPath_;
+  const std::string userSentences = userSentencePath_, userSentencePairs = userSentencePairPath_;
+  LoadGeneralWords(generalWords);
+  LoadGeneralWordPairs(generalPairs);
+  LoadUserWords(userWords);
+  LoadUserWordPairs(userPairs);
+  LoadGeneralSentences(generalSentences);
+  LoadGeneralSentencePairs(generalSentencePairs);
+  LoadUserSentences(userSentences);
+  LoadUserSentencePairs(userSentencePairs);
+  userWordsModified_ = userWordPairsModified_ = false;
+  userSentencesModified_ = userSentencePairsModified_ = false;
+}
 
 void CDictionary::LoadGeneralWords(const std::string& path) {
   generalWordPath_ = path;
