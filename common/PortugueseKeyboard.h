@@ -1,0 +1,71 @@
+// The Portuguese (Portugal) keyboard layout, as a table: which key types a
+// Windows-1252 character and with which modifier, and how accented letters
+// decompose into a dead key and a base letter. Keystroke synthesis and the
+// word prediction simulator's keystroke counting both read it.
+//
+// Keys are named by their Windows virtual-key codes, the identities that
+// options and logs use. The layout:
+//   \ |   1 !   2 " @   3 # £   4 $ §   5 % €   6 &   7 / {   8 ( [   9 ) ]
+//   0 = }   ' ?   « »
+//   q..p (e: AltGr €)   + * ¨(dead, AltGr)   ´ `(dead acute / dead grave)
+//   a..l   ç Ç   º ª   ~ ^(dead tilde / dead circumflex)
+//   < >   z..m   , ;   . :   - _
+// Third-level characters (AltGr) are reported with `altGr` set; the
+// keystroke counters count AltGr as one more press, as they count Shift.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace vorelio {
+
+// Windows virtual-key codes of the keys that are not letters or digits on
+// this layout.
+namespace vk {
+inline constexpr uint8_t kSpace = 0x20;
+inline constexpr uint8_t kReturn = 0x0D;
+inline constexpr uint8_t kTab = 0x09;
+inline constexpr uint8_t kAcuteGrave = 0xBA;     // VK_OEM_1: ´ `
+inline constexpr uint8_t kPlus = 0xBB;           // VK_OEM_PLUS: + * ¨
+inline constexpr uint8_t kComma = 0xBC;          // VK_OEM_COMMA: , ;
+inline constexpr uint8_t kMinus = 0xBD;          // VK_OEM_MINUS: - _
+inline constexpr uint8_t kPeriod = 0xBE;         // VK_OEM_PERIOD: . :
+inline constexpr uint8_t kTildeCircumflex = 0xBF;  // VK_OEM_2: ~ ^
+inline constexpr uint8_t kCedilla = 0xC0;        // VK_OEM_3: ç Ç
+inline constexpr uint8_t kApostrophe = 0xDB;     // VK_OEM_4: ' ?
+inline constexpr uint8_t kBackslash = 0xDC;      // VK_OEM_5: \ |
+inline constexpr uint8_t kGuillemets = 0xDD;     // VK_OEM_6: « »
+inline constexpr uint8_t kOrdinals = 0xDE;       // VK_OEM_7: º ª
+inline constexpr uint8_t kLessGreater = 0xE2;    // VK_OEM_102: < >
+}  // namespace vk
+
+// One key press that types a character, with its modifiers.
+struct KeyPress {
+  uint8_t virtualKey = 0;
+  bool shift = false;
+  bool altGr = false;
+  bool operator==(const KeyPress&) const = default;
+};
+
+// The key that types `c` directly, or nothing when no single key does
+// (accented letters, which need a dead key first, and characters the layout
+// lacks). The dead-key characters themselves (´ ` ~ ^ ¨) answer with their
+// dead key.
+std::optional<KeyPress> PortugueseKeyFor(char c);
+
+// An accented letter typed as a dead key followed by a base letter.
+struct DeadKeyDecomposition {
+  char deadKey;     // the character the dead key produces alone: ´ ` ^ ~
+  char baseLetter;  // A E I O U or a e i o u, in the letter's case
+};
+// The grave (À È Ì Ò Ù), acute (Á É Í Ó Ú), circumflex (Â Ê Î Ô Û) and
+// tilde (Ã Õ) letters in both cases; nothing for any other character
+// (Ç and ç have their own key).
+std::optional<DeadKeyDecomposition> DecomposeAccentedLetter(char c);
+
+// A-Z and the accented capitals À Á Â Ã Ç È É Ê Ì Í Î Ò Ó Ô Õ Ù Ú Û.
+bool IsUpperCaseLetter(char c);
+// a-z, A-Z and those accented letters in either case (ç included).
+bool IsLetter(char c);
+
+}  // namespace vorelio

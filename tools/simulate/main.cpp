@@ -1,0 +1,224 @@
+// predarin-simulate: the word prediction simulator on the command line.
+// Replays a text as if a user wrote it with the profile's word prediction
+// and prints the figures of each run under the simulator's labels.
+//
+//   predarin-simulate --data DIR [--profile NAME] [--type 1|2|3] [--results]
+//                     [--set KEY=VALUE]... [--jobs N] TEXT
+//
+// The profile's options are read from DIR/NAME.cfg (prediction keys only;
+// a missing file leaves the defaults), then --set overrides them. Type 1 is
+// one run with those options; types 2 and 3 vary the adaptation and the five
+// coefficients (6 and 255 runs) and spread the runs over --jobs threads
+// (default 2), each with its own copy of the dictionary: every run starts
+// from the same dictionary, so the figures equal those of a sequential run.
+// The profile's options file is never written. --results writes the results
+// file "NAME <start time>.sim" into DIR. TEXT may be UTF-8 or Windows-1252.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PredictOptionKeys.h"
+#include "ProgressBar.h"
+#include "common/FileIo.h"
+#include "common/Scanner.h"
+#include "common/Text.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "prediction/Dictionary.h"
+#include "prediction/SimulationResultsFile.h"
+#include "prediction/SimulationRunner.h"
+#include "prediction/SimulationSchedule.h"
+
+namespace vorelio {
+namespace {
+
+struct Arguments {
+  std::string dataFolder;
+  std::string profile = "generico";
+  int type = 1;
+  bool results = false;
+  unsigned jobs = 2;
+  std::vector<std::string> settings;  // KEY=VALUE, Windows-1252
+  std::string textPath;
+};
+
+void PrintUsage() {
+  std::fputs(
+      "usage: predarin-simulate --data DIR [--profile NAME] [--type 1|2|3] [--results]\n"
+      "                         [--set KEY=VALUE]... [--jobs N] TEXT\n",
+      stderr);
+}
+
+bool ParseArguments(int argc, char** argv, Arguments& a) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view flag = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (flag == "--results") {
+      a.results = true;
+    } else if (flag == "--help" || flag == "-h") {
+      PrintUsage();
+      std::exit(0);
+    } else if (hasValue && flag == "--data") {
+      a.dataFolder = ProgramPath(argv[++i]);
+    } else if (hasValue && flag == "--profile") {
+      a.profile = UserTextToCp1252(argv[++i]);
+    } else if (hasValue && flag == "--type") {
+      int32_t type = 0;
+      if (!ParseInt32(argv[++i], type) || type < 1 || type > 3) {
+        std::fprintf(stderr, "--type takes 1, 2 or 3, not: %s\n", argv[i]);
+        return false;
+      }
+      a.type = type;
+    } else if (hasValue && flag == "--jobs") {
+      int32_t jobs = 0;
+      if (!ParseInt32(argv[++i], jobs) || jobs < 1 || jobs > 64) {
+        std::fprintf(stderr, "--jobs takes 1 to 64, not: %s\n", argv[i]);
+        return false;
+      }
+      a.jobs = static_cast<unsigned>(jobs);
+    } else if (hasValue && flag == "--set") {
+      a.settings.push_back(UserTextToCp1252(argv[++i]));
+    } else if (!flag.starts_with("--") && a.textPath.empty()) {
+      a.textPath = ProgramPath(argv[i]);
+    } else {
+      std::fprintf(stderr, "unknown or incomplete argument: %s\n", argv[i]);
+      PrintUsage();
+      return false;
+    }
+  }
+  if (a.dataFolder.empty() || a.textPath.empty()) {
+    PrintUsage();
+    return false;
+  }
+  if (a.profile.empty() || a.profile == ".." ||
+      a.profile.find_first_of("/\\") != std::string::npos) {
+    std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(a.profile).c_str());
+    return false;
+  }
+  if (a.dataFolder.back() != '/') a.dataFolder += '/';
+  return true;
+}
+
+// The prediction options of the profile's options file: "KEY VALUE" lines,
+// ";;;" for a blank inside a value; keys the simulator does not use are
+// skipped.
+void ReadProfileOptions(const std::string& path, PredictionOptions& options) {
+  const auto contents = ReadWholeFile(path);
+  if (!contents) return;
+  LineReader reader(*contents);
+  std::string_view line;
+  while (reader.Next(line)) {
+    line = WithoutCarriageReturn(line);
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) continue;
+    std::string value(line.substr(space + 1));
+    for (std::size_t at; (at = value.find(";;;")) != std::string::npos;) value.replace(at, 3, " ");
+    SetPredictionOption(options, line.substr(0, space), value);  // unknown keys ignored
+  }
+}
+
+bool ApplySettings(const std::vector<std::string>& settings, PredictionOptions& options) {
+  for (const std::string& setting : settings) {
+    const std::size_t equals = setting.find('=');
+    const std::string problem =
+        equals == std::string::npos
+            ? "--set takes KEY=VALUE"
+            : SetPredictionOption(options, setting.substr(0, equals), setting.substr(equals + 1));
+    if (!problem.empty()) {
+      std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(problem).c_str(),
+                   Cp1252ToUtf8(setting).c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+void PrintRun(std::size_t run, std::size_t runs, const PredictionOptions& o,
+              const SimulationRunResult& result) {
+  std::printf("# %zu/%zu ADAPTACAO_UTILIZADOR=%d COEFICIENTE_FREQUENCIA_PALAVRA=%d "
+              "COEFICIENTE_FREQUENCIA_PAR_PALAVRAS=%d COEFICIENTE_CLASSE_PALAVRA=%d "
+              "COEFICIENTE_FREQUENCIA_PALAVRA_UTILIZADOR=%d "
+              "COEFICIENTE_FREQUENCIA_PAR_PALAVRAS_UTILIZADOR=%d\n",
+              run + 1, runs, o.userAdaptation, o.wordFrequencyCoefficient, o.wordPairCoefficient,
+              o.wordClassCoefficient, o.userWordFrequencyCoefficient, o.userWordPairCoefficient);
+  for (const auto& [label, value] : LabelledFigures(result.figures))
+    std::printf("%s: %s\n", Cp1252ToUtf8(label).c_str(), value.c_str());
+  std::fflush(stdout);
+}
+
+int Run(int argc, char** argv) {
+  Arguments arguments;
+  if (!ParseArguments(argc, argv, arguments)) return 2;
+  struct stat info {};
+  if (::stat(NativePath(arguments.dataFolder).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    std::fprintf(stderr, "data folder not found: %s\n",
+                 Cp1252ToUtf8(arguments.dataFolder).c_str());
+    return 2;
+  }
+  PredictionOptions options;
+  ReadProfileOptions(arguments.dataFolder + arguments.profile + ".cfg", options);
+  if (!ApplySettings(arguments.settings, options)) return 2;
+
+  const auto text = ReadSimulationText(arguments.textPath);
+  if (!text) {
+    std::fprintf(stderr, "cannot read the text: %s\n", Cp1252ToUtf8(arguments.textPath).c_str());
+    return 1;
+  }
+  if (text->empty()) {
+    std::fprintf(stderr, "the text holds no word: %s\n", Cp1252ToUtf8(arguments.textPath).c_str());
+    return 1;
+  }
+
+  StderrMessageBox messages;
+  const auto load = [&] {
+    auto dictionary = std::make_unique<CDictionary>(messages);
+    dictionary->LoadDictionary(arguments.dataFolder, arguments.profile, options.userAdaptation != 0);
+    return dictionary;
+  };
+  const std::unique_ptr<CDictionary> dictionary = load();
+
+  SimulationResultsFile resultsFile;
+  if (arguments.results) {
+    SystemClock clock;
+    resultsFile.Create(arguments.dataFolder, arguments.profile, clock, messages);
+  }
+
+  const std::vector<PredictionOptions> runs =
+      SimulationRuns(static_cast<SimulationType>(arguments.type), options);
+  int64_t words = 0;
+  for (const SimulationLine& line : *text) words += static_cast<int64_t>(line.size());
+  int failures = 0;
+  {
+    ProgressBar progress(words * static_cast<int64_t>(runs.size()));
+    SimulationCallbacks callbacks;
+    callbacks.wordSimulated = [&] { progress.Advance(); };
+    callbacks.runFinished = [&](std::size_t run, const SimulationRunResult& result) {
+      if (result.start != SimulationStart::kStarted) {
+        ++failures;
+        return;
+      }
+      if (arguments.results) resultsFile.Append(result.figures);
+      PrintRun(run, runs.size(), runs[run], result);
+    };
+    if (runs.size() > 1)
+      RunSimulationsInParallel(*dictionary, load, runs, *text, arguments.jobs, callbacks);
+    else
+      RunSimulations(*dictionary, runs, *text, callbacks);
+  }
+  if (failures > 0) {
+    std::fprintf(stderr, "%d run(s) did not start: the user files could not be saved\n", failures);
+    return 1;
+  }
+  if (arguments.results) std::fprintf(stderr, "results: %s\n", Cp1252ToUtf8(resultsFile.Path()).c_str());
+  return 0;
+}
+
+}  // namespace
+}  // namespace vorelio
+
+int main(int argc, char** argv) { return vorelio::Run(argc, argv); }
