@@ -1,0 +1,240 @@
+#include "profiles/UserProfileProperties.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "TestSupport.h"
+#include "common/Scanner.h"
+#include "profiles/UserProfileOptionTable.h"
+
+namespace vorelio {
+namespace {
+
+using testing::TempFolder;
+
+CUserProfileProperties ReadContents(std::string_view contents) {
+  CUserProfileProperties properties;
+  properties.ReadFrom(contents);
+  return properties;
+}
+
+std::vector<std::string> Lines(std::string_view contents) {
+  std::vector<std::string> lines;
+  LineReader reader(contents);
+  std::string_view line;
+  while (reader.Next(line)) lines.emplace_back(line);
+  return lines;
+}
+
+TEST(UserProfileOptionTable, HasNinetyNineDistinctKeysAndTheDefaultsOfANewProfile) {
+  const auto keys = UserProfileOptionKeys();
+  ASSERT_EQ(keys.size(), 99u);
+  for (const UserProfileOptionKey& option : keys)
+    EXPECT_EQ(FindUserProfileOptionKey(option.key), &option) << option.key;
+  EXPECT_EQ(keys.front().key, "POSICAO_INICIAL_JANELA_X");
+  EXPECT_EQ(keys[44].key, "NOME_TECLADO");
+  EXPECT_EQ(keys[80].key, "LATITUDE_LOCAL_FISICO");
+  EXPECT_EQ(keys.back().key, "BLOQUEAR_MENU");
+
+  const UserProfileOptions defaults;
+  EXPECT_EQ(defaults.windowWidth, 100);
+  EXPECT_EQ(defaults.predictionDelayMs, 1000);
+  EXPECT_EQ(defaults.keyTextColour, 8388608);
+  EXPECT_EQ(defaults.keyBackgroundColour2, 6579300);
+  EXPECT_EQ(defaults.windowGradientAngle, 45);
+  EXPECT_EQ(defaults.voiceName, "Nenhum");
+  EXPECT_EQ(defaults.switch2Key, "Num5");
+  EXPECT_EQ(defaults.internalMessageEditor, 1);
+  EXPECT_EQ(defaults.userAdaptation, 0);
+  EXPECT_EQ(defaults.placeLatitude, 0.0);
+  EXPECT_EQ(CUserProfileProperties().KeyboardInUse(), "QwertySimples");
+}
+
+TEST(UserProfileOptionsFile, WritesEveryKeyInTableOrderWithItsFormat) {
+  CUserProfileProperties properties;
+  properties.options.fontFace = "Times New Roman";
+  properties.options.placeLatitude = 38.7223;
+  properties.options.placeLongitude = -9.1393;
+  properties.options.keyboardName = "";
+  const std::vector<std::string> lines = Lines(properties.Contents());
+  ASSERT_EQ(lines.size(), 99u);
+  EXPECT_EQ(lines[0], "POSICAO_INICIAL_JANELA_X 0");
+  EXPECT_EQ(lines[13], "TEMPO_DE_PREDICAO 1000");
+  EXPECT_EQ(lines[21], "LETRAS_NAO_PRETENDIDAS ");
+  EXPECT_EQ(lines[34], "NOME_SINTETIZADOR_FALA Nenhum");
+  EXPECT_EQ(lines[44], "NOME_TECLADO ");
+  EXPECT_EQ(lines[47], "TIPO_LETRA Times;;;New;;;Roman");
+  EXPECT_EQ(lines[79], "RAIO_LOCAL_FISICO 0");
+  EXPECT_EQ(lines[80], "LATITUDE_LOCAL_FISICO 38.722300");
+  EXPECT_EQ(lines[81], "LONGITUDE_LOCAL_FISICO -9.139300");
+  EXPECT_EQ(lines[98], "BLOQUEAR_MENU 0");
+}
+
+TEST(UserProfileOptionsFile, ReadsSubsetsAndForgivesMalformedLines) {
+  // Only COR_FUNDO: every other option keeps its default.
+  CUserProfileProperties red = ReadContents("COR_FUNDO 255\n");
+  UserProfileOptions expected;
+  expected.keyBackgroundColour = 255;
+  EXPECT_EQ(red.options, expected);
+
+  // Encoded spaces, an empty keyboard name, a letter for a number, a blank
+  // line, an unknown key, a repeated key, CRLF line ends, a key alone.
+  const CUserProfileProperties read = ReadContents(
+      "TIPO_LETRA Times;;;New;;;Roman\r\n"
+      "NOME_TECLADO\r\n"
+      "\r\n"
+      "ALTURA_TECLAS x12\r\n"
+      "CHAVE_DESCONHECIDA 7\r\n"
+      "TEMPO_DE_PREDICAO 500\r\n"
+      "TEMPO_DE_PREDICAO 700 ms\r\n"
+      "LARGURA_JANELA -40abc\r\n"
+      "LATITUDE_LOCAL_FISICO 1.5e1xyz\r\n"
+      "LONGITUDE_LOCAL_FISICO nan\r\n"
+      "RAIO_LOCAL_FISICO 99999999999\r\n"
+      "  SEQUENCIAS_LETRAS_NAO_PRETENDIDAS   ph;;;kw   ignored\r\n");
+  EXPECT_EQ(read.options.fontFace, "Times New Roman");
+  EXPECT_EQ(read.options.keyboardName, "");
+  EXPECT_EQ(read.KeyboardInUse(), "");
+  EXPECT_EQ(read.options.keyHeight, 0);
+  EXPECT_EQ(read.options.predictionDelayMs, 700);
+  EXPECT_EQ(read.options.windowWidth, -40);
+  EXPECT_EQ(read.options.placeLatitude, 15.0);
+  EXPECT_EQ(read.options.placeLongitude, 0.0);
+  EXPECT_EQ(read.options.placeRadiusMetres, 0);  // does not fit in 32 bits
+  EXPECT_EQ(read.options.unwantedSequences, "ph kw");
+  EXPECT_EQ(read.options.windowHeight, 100);
+  // Writing gives the encoded line back.
+  EXPECT_NE(read.Contents().find("\nTIPO_LETRA Times;;;New;;;Roman\n"), std::string::npos);
+}
+
+TEST(UserProfileOptionsFile, ReadsALineLongerThanTheUsualLimitWhole) {
+  const std::string tags(600, 'A');
+  const CUserProfileProperties read = ReadContents(
+      "IDENTIFICADOR_ETIQUETA_BLUETOOTH " + tags + ";;;B\nCOR_FUNDO 1\n");
+  EXPECT_EQ(read.options.bluetoothTags, tags + " B");
+  EXPECT_EQ(read.options.keyBackgroundColour, 1);
+}
+
+TEST(UserProfileOptionsFile, ValuesNeverBreakTheirLine) {
+  CUserProfileProperties properties;
+  properties.options.fontFace = "Arial\nCOR_FUNDO 1";  // a line end inside an encoded value
+  properties.options.keyboardName = "Teclado Grande";  // a blank in a single-word value
+  const CUserProfileProperties read = ReadContents(properties.Contents());
+  EXPECT_EQ(read.options.fontFace, "Arial COR_FUNDO 1");
+  EXPECT_EQ(read.options.keyBackgroundColour, 65535);
+  EXPECT_EQ(read.options.keyboardName, "Teclado");
+}
+
+// Every option set to a random value of its type survives a write and a
+// read; reals to six decimals.
+TEST(UserProfileOptionsFile, RandomRoundTripThroughTheFile) {
+  TempFolder folder;
+  std::mt19937 random(20261206);
+  const std::string letters = "abcXYZ\xE7\xE3;-_.:0123456789 ";
+  for (int round = 0; round < 20; ++round) {
+    CUserProfileProperties written;
+    for (const UserProfileOptionKey& option : UserProfileOptionKeys()) {
+      switch (option.type) {
+        case OptionType::kInteger:
+          written.options.*option.integer = static_cast<int32_t>(random());
+          break;
+        case OptionType::kReal:
+          written.options.*option.real =
+              std::uniform_real_distribution<double>(-180, 180)(random);
+          break;
+        case OptionType::kWord:
+        case OptionType::kEncodedText: {
+          std::string text;
+          for (int n = static_cast<int>(random() % 12); n > 0; --n)
+            text += letters[random() % letters.size()];
+          if (option.type == OptionType::kWord) std::erase(text, ' ');
+          // A ";" beside an encoded space can't be told apart from it: the
+          // format cannot carry that, so encoded texts get no ";".
+          else std::erase(text, ';');
+          written.options.*option.text = text;
+          break;
+        }
+      }
+    }
+    ASSERT_TRUE(written.Write(folder.File("p.cfg")));
+    CUserProfileProperties read;
+    read.Read(folder.File("p.cfg"));
+    for (const UserProfileOptionKey& option : UserProfileOptionKeys()) {
+      if (option.type == OptionType::kReal)
+        EXPECT_NEAR(read.options.*option.real, written.options.*option.real, 5e-7) << option.key;
+      else
+        EXPECT_EQ(read.GetOption(option.key), written.GetOption(option.key)) << option.key;
+    }
+    EXPECT_EQ(read.OptionsFilePath(), folder.File("p.cfg"));
+    EXPECT_EQ(read.KeyboardInUse(), written.options.keyboardName);
+  }
+}
+
+TEST(UserProfileOptionsFile, AMissingFileKeepsTheDefaultsAndRemembersThePath) {
+  TempFolder folder;
+  CUserProfileProperties properties;
+  properties.Read(folder.File("nenhum.cfg"));
+  EXPECT_EQ(properties.options, UserProfileOptions());
+  EXPECT_EQ(properties.OptionsFilePath(), folder.File("nenhum.cfg"));
+  EXPECT_FALSE(properties.Write(folder.File("pasta-inexistente/p.cfg")));
+}
+
+TEST(UserProfileProperties, TimeIntervalsByWeekday) {
+  const CUserProfileProperties read = ReadContents(
+      "INTERVALOS_TEMPO_DOMINGO 08:30-12:00;14:00-17:30\nINTERVALOS_TEMPO_SABADO 10:00-11:00\n");
+  EXPECT_EQ(read.TimeIntervals(1), "08:30-12:00;14:00-17:30");
+  EXPECT_EQ(read.TimeIntervals(2), "");
+  EXPECT_EQ(read.TimeIntervals(7), "10:00-11:00");
+  EXPECT_EQ(read.TimeIntervals(0), "");
+  EXPECT_EQ(read.TimeIntervals(8), "");
+}
+
+TEST(UserProfileProperties, OptionsByKeyAreStrictAndUseTheFileForm) {
+  CUserProfileProperties properties;
+  EXPECT_TRUE(properties.SetOption("TIPO_LETRA", "Times;;;New;;;Roman"));
+  EXPECT_EQ(properties.options.fontFace, "Times New Roman");
+  EXPECT_EQ(properties.GetOption("TIPO_LETRA"), "Times;;;New;;;Roman");
+  EXPECT_TRUE(properties.SetOption("LETRAS_NAO_PRETENDIDAS", "k w"));
+  EXPECT_EQ(properties.options.unwantedLetters, "k w");
+  EXPECT_TRUE(properties.SetOption("LATITUDE_LOCAL_FISICO", "+41.15"));
+  EXPECT_EQ(properties.GetOption("LATITUDE_LOCAL_FISICO"), "41.150000");
+  EXPECT_TRUE(properties.SetOption("ADAPTACAO_UTILIZADOR", "1"));
+  EXPECT_EQ(properties.options.userAdaptation, 1);
+
+  EXPECT_FALSE(properties.SetOption("ADAPTACAO_UTILIZADOR", "sim"));
+  EXPECT_FALSE(properties.SetOption("ALTURA_TECLAS", "12px"));
+  EXPECT_FALSE(properties.SetOption("LONGITUDE_LOCAL_FISICO", "inf"));
+  EXPECT_FALSE(properties.SetOption("NOME_TECLADO", "Teclado Grande"));
+  EXPECT_FALSE(properties.SetOption("CHAVE_DESCONHECIDA", "1"));
+  EXPECT_EQ(properties.options.userAdaptation, 1);
+  EXPECT_EQ(properties.options.keyboardName, "QwertySimples");
+  EXPECT_EQ(properties.GetOption("CHAVE_DESCONHECIDA"), "");
+}
+
+TEST(UserProfileProperties, PredictionOptionsGoBothWays) {
+  CUserProfileProperties properties;
+  properties.ReadFrom(
+      "COEFICIENTE_FREQUENCIA_PALAVRA 70\nCOEFICIENTE_CLASSE_PALAVRA 20\n"
+      "LETRAS_NAO_PRETENDIDAS k;;;w\nNUMERO_MAXIMO_FRASES_PREDITAS 2\nADAPTACAO_UTILIZADOR 1\n");
+  PredictionOptions prediction = properties.ToPredictionOptions();
+  EXPECT_EQ(prediction.wordFrequencyCoefficient, 70);
+  EXPECT_EQ(prediction.wordClassCoefficient, 20);
+  EXPECT_EQ(prediction.unwantedLetters, "k w");
+  EXPECT_EQ(prediction.maxSentenceSuggestions, 2);
+  EXPECT_EQ(prediction.userAdaptation, 1);
+  EXPECT_EQ(prediction.maxWordLetters, 14);
+
+  prediction.userWordPairCoefficient = 5;
+  prediction.maxPictogramSentenceSuggestions = 9;
+  CUserProfileProperties applied;
+  applied.ApplyPredictionOptions(prediction);
+  EXPECT_EQ(applied.ToPredictionOptions().userWordPairCoefficient, 5);
+  EXPECT_EQ(applied.options.maxPictogramSentenceSuggestions, 9);
+  EXPECT_EQ(applied.options.wordFrequencyCoefficient, 70);
+  EXPECT_EQ(applied.options.keyHeight, 50);  // untouched
+}
+
+}  // namespace
+}  // namespace vorelio
