@@ -5,8 +5,8 @@
 //   predarin-simulate --data DIR [--profile NAME] [--type 1|2|3] [--results]
 //                     [--set KEY=VALUE]... [--jobs N] TEXT
 //
-// The profile's options are read from DIR/NAME.cfg (prediction keys only;
-// a missing file leaves the defaults), then --set overrides them. Type 1 is
+// The profile's options are read from DIR/NAME.cfg (a missing file leaves
+// the defaults), then --set overrides any of them by its file key. Type 1 is
 // one run with those options; types 2 and 3 vary the adaptation and the five
 // coefficients (6 and 255 runs) and spread the runs over --jobs threads
 // (default 2), each with its own copy of the dictionary: every run starts
@@ -22,7 +22,6 @@
 #include <string_view>
 #include <vector>
 
-#include "PredictOptionKeys.h"
 #include "ProgressBar.h"
 #include "common/FileIo.h"
 #include "common/Scanner.h"
@@ -30,6 +29,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "prediction/Dictionary.h"
+#include "profiles/UserProfileProperties.h"
 #include "prediction/SimulationResultsFile.h"
 #include "prediction/SimulationRunner.h"
 #include "prediction/SimulationSchedule.h"
@@ -104,33 +104,14 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
   return true;
 }
 
-// The prediction options of the profile's options file: "KEY VALUE" lines,
-// ";;;" for a blank inside a value; keys the simulator does not use are
-// skipped.
-void ReadProfileOptions(const std::string& path, PredictionOptions& options) {
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return;
-  LineReader reader(*contents);
-  std::string_view line;
-  while (reader.Next(line)) {
-    line = WithoutCarriageReturn(line);
-    const std::size_t space = line.find(' ');
-    if (space == std::string_view::npos) continue;
-    std::string value(line.substr(space + 1));
-    for (std::size_t at; (at = value.find(";;;")) != std::string::npos;) value.replace(at, 3, " ");
-    SetPredictionOption(options, line.substr(0, space), value);  // unknown keys ignored
-  }
-}
-
-bool ApplySettings(const std::vector<std::string>& settings, PredictionOptions& options) {
+// Applies the --set overrides; false (after saying which) for an unknown
+// key or a value not of its type.
+bool ApplySettings(const std::vector<std::string>& settings, CUserProfileProperties& profile) {
   for (const std::string& setting : settings) {
     const std::size_t equals = setting.find('=');
-    const std::string problem =
-        equals == std::string::npos
-            ? "--set takes KEY=VALUE"
-            : SetPredictionOption(options, setting.substr(0, equals), setting.substr(equals + 1));
-    if (!problem.empty()) {
-      std::fprintf(stderr, "%s: %s\n", Cp1252ToUtf8(problem).c_str(),
+    if (equals == std::string::npos ||
+        !profile.SetOption(setting.substr(0, equals), setting.substr(equals + 1))) {
+      std::fprintf(stderr, "--set takes KEY=VALUE with a known key and a value of its type: %s\n",
                    Cp1252ToUtf8(setting).c_str());
       return false;
     }
@@ -160,9 +141,10 @@ int Run(int argc, char** argv) {
                  Cp1252ToUtf8(arguments.dataFolder).c_str());
     return 2;
   }
-  PredictionOptions options;
-  ReadProfileOptions(arguments.dataFolder + arguments.profile + ".cfg", options);
-  if (!ApplySettings(arguments.settings, options)) return 2;
+  CUserProfileProperties profile;
+  profile.Read(arguments.dataFolder + arguments.profile + ".cfg");
+  if (!ApplySettings(arguments.settings, profile)) return 2;
+  const PredictionOptions options = profile.ToPredictionOptions();
 
   const auto text = ReadSimulationText(arguments.textPath);
   if (!text) {
