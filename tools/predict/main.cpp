@@ -10,6 +10,11 @@
 // --prefix what has been written of the current sentence. --raw prints the
 // engine's ranked candidates for the single prefix, before the suggestion
 // filters, as "text<TAB>score".
+//
+// Options come from the profile's options file DIR/NAME.cfg (the defaults
+// of a new profile when it is missing); each --set then changes one option
+// by its file key, with the value as the file writes it. An unknown key or
+// a value of the wrong type is an error (exit 2).
 #include <sys/stat.h>
 
 #include <array>
@@ -18,7 +23,6 @@
 #include <string_view>
 #include <vector>
 
-#include "PredictOptionKeys.h"
 #include "common/FileIo.h"
 #include "common/Text.h"
 #include "platform/MessageBox.h"
@@ -27,6 +31,9 @@
 #include "prediction/SentencePredictor.h"
 #include "prediction/Suggestions.h"
 #include "prediction/WordPredictor.h"
+#include "profiles/ProfileName.h"
+#include "profiles/UserProfileOptionTable.h"
+#include "profiles/UserProfileProperties.h"
 
 namespace vorelio {
 namespace {
@@ -36,7 +43,8 @@ constexpr int kBestCount = 100;
 struct Arguments {
   std::string dataFolder;
   std::string profile = "generico";
-  PredictionOptions options;
+  std::vector<std::string> settings;  // KEY=VALUE, Windows-1252, in order
+  PredictionOptions options;           // from the options file and the settings
   bool raw = false;
   bool sentences = false;
   bool stats = false;
@@ -79,18 +87,7 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
     } else if (hasValue && flag == "--prefix") {
       arguments.prefix = UserTextToCp1252(argv[++i]);
     } else if (hasValue && flag == "--set") {
-      const std::string setting = UserTextToCp1252(argv[++i]);
-      const std::size_t equals = setting.find('=');
-      if (equals == std::string::npos) {
-        std::fprintf(stderr, "--set takes KEY=VALUE, not: %s\n", argv[i]);
-        return false;
-      }
-      const std::string problem = SetPredictionOption(
-          arguments.options, setting.substr(0, equals), setting.substr(equals + 1));
-      if (!problem.empty()) {
-        std::fprintf(stderr, "%s\n", Cp1252ToUtf8(problem).c_str());
-        return false;
-      }
+      arguments.settings.push_back(UserTextToCp1252(argv[++i]));
     } else {
       std::fprintf(stderr, "unknown or incomplete argument: %s\n", argv[i]);
       PrintUsage();
@@ -102,11 +99,34 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
     PrintUsage();
     return false;
   }
-  if (arguments.profile.find_first_of("/\\") != std::string::npos ||
-      arguments.profile == ".." || arguments.profile.empty()) {
+  if (!IsSafeProfileName(arguments.profile)) {
     std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(arguments.profile).c_str());
     return false;
   }
+  return true;
+}
+
+// The profile's options file, then the --set changes on top of it.
+bool ReadOptions(const std::string& folder, Arguments& arguments) {
+  CUserProfileProperties properties;
+  properties.Read(folder + arguments.profile + ".cfg");
+  for (const std::string& setting : arguments.settings) {
+    const std::size_t equals = setting.find('=');
+    if (equals == std::string::npos) {
+      std::fprintf(stderr, "--set takes KEY=VALUE, not: %s\n", Cp1252ToUtf8(setting).c_str());
+      return false;
+    }
+    const std::string key = setting.substr(0, equals);
+    if (FindUserProfileOptionKey(key) == nullptr) {
+      std::fprintf(stderr, "--set: unknown option key: %s\n", Cp1252ToUtf8(key).c_str());
+      return false;
+    }
+    if (!properties.SetOption(key, setting.substr(equals + 1))) {
+      std::fprintf(stderr, "--set: not a valid value for %s\n", Cp1252ToUtf8(setting).c_str());
+      return false;
+    }
+  }
+  arguments.options = properties.ToPredictionOptions();
   return true;
 }
 
@@ -174,6 +194,7 @@ int Run(int argc, char** argv) {
   }
   std::string folder = arguments.dataFolder;
   if (folder.back() != '/') folder += '/';
+  if (!ReadOptions(folder, arguments)) return 2;
 
   StderrMessageBox messages;
   CDictionary dictionary(messages);
