@@ -1,0 +1,29 @@
+// The options files shipped in data/ are in the form the program writes and
+// serve a new user well.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/FileIo.h"
+#include "profiles/UserProfileProperties.h"
+
+namespace vorelio {
+namespace {
+
+TEST(ShippedProfileOptions, TemplateAndGenericProfileAreCompleteAndLearn) {
+  for (const char* name : {"base.cfg", "generico.cfg"}) {
+    const std::string path = std::string(VORELIO_DATA_DIR) + "/" + name;
+    const std::optional<std::string> contents = ReadWholeFile(path);
+    ASSERT_TRUE(contents) << path;
+    CUserProfileProperties properties;
+    properties.ReadFrom(*contents);
+    EXPECT_EQ(properties.Contents(), *contents) << name << " is not in the written form";
+    EXPECT_EQ(properties.options.userAdaptation, 1) << name;
+    EXPECT_EQ(properties.options.voiceName, "Portuguese (Portugal)") << name;
+    EXPECT_EQ(properties.options.internalMessageEditor, 1) << name;
+    EXPECT_EQ(properties.options.keyboardName, "QwertySimples") << name;
+  }
+}
+
+}  // namespace
+}  // namespace vorelio
