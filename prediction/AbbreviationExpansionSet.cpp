@@ -31,7 +31,12 @@ void CAbbreviationExpansionSet::ReadFrom(std::string_view contents) {
 
 bool CAbbreviationExpansionSet::Save() {
   if (!modified_) return true;
-  if (path_.empty()) return false;
+  if (path_.empty() || !WriteFileAtomically(path_, Text())) return false;
+  modified_ = false;
+  return true;
+}
+
+std::string CAbbreviationExpansionSet::Text() const {
   std::string text;
   for (const auto& [abbreviation, expansion] : entries_) {
     text += abbreviation;
@@ -39,16 +44,14 @@ bool CAbbreviationExpansionSet::Save() {
     text += expansion;
     text += '\n';
   }
-  if (!WriteFileAtomically(path_, text)) return false;
-  modified_ = false;
-  return true;
+  return text;
 }
 
 bool CAbbreviationExpansionSet::Set(std::string_view abbreviation, std::string_view expansion) {
-  const auto endsLine = [](char c) { return c == '\n' || c == '\r' || c == '\0'; };
+  const auto endsLine = [](char c) { return c == '\n' || c == '\0'; };
   if (abbreviation.empty() || std::any_of(abbreviation.begin(), abbreviation.end(), IsScanSpace))
     return false;
-  if (expansion.empty() || IsScanSpace(expansion.front()) ||
+  if (expansion.empty() || IsScanSpace(expansion.front()) || expansion.back() == '\r' ||
       std::any_of(expansion.begin(), expansion.end(), endsLine))
     return false;
   entries_.insert_or_assign(std::string(abbreviation), std::string(expansion));

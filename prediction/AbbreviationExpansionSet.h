@@ -37,12 +37,15 @@ class CAbbreviationExpansionSet {
   // writing or the write succeeded; false, with the flag still set, when
   // the file could not be written or no file was ever loaded.
   bool Save();
+  // The file contents Save writes: one "abbreviation expansion\n" line per
+  // entry, in ascending order of the abbreviations.
+  std::string Text() const;
 
   // Adds the pair, replacing any expansion of the abbreviation, and marks
   // the set modified. Refuses (false, nothing changed) what the file could
   // not give back: an empty abbreviation or one holding white space, an
-  // empty expansion, one that begins with white space or holds a line end
-  // or a NUL.
+  // empty expansion, one that begins with white space, holds a line feed or
+  // a NUL, or ends with a carriage return.
   bool Set(std::string_view abbreviation, std::string_view expansion);
   // Removes the abbreviation if present; marks the set modified either way.
   void Remove(std::string_view abbreviation);

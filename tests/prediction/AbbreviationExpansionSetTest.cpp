@@ -74,6 +74,8 @@ TEST(AbbreviationExpansionSetTest, SetRefusesWhatTheFileCouldNotGiveBack) {
   EXPECT_FALSE(set.Set("ab", "x\r"));
   EXPECT_FALSE(set.Modified());
   EXPECT_EQ(set.Size(), 0u);
+  EXPECT_TRUE(set.Set("ab", "x\ry"));  // a carriage return inside the line comes back
+  EXPECT_EQ(set.Text(), "ab x\ry\n");
 }
 
 TEST(AbbreviationExpansionSetTest, SavesOnlyWhenModifiedSortedAndAtomically) {
@@ -140,7 +142,7 @@ TEST(AbbreviationExpansionSetTest, LoadingAnotherFileFirstSavesTheEdits) {
 TEST(AbbreviationExpansionSetTest, RandomSetsSurviveTheFile) {
   TempFolder folder;
   std::mt19937 random(7);
-  const std::string alphabet = "abcAB \t|\xE3\xE7\xC1.-";
+  const std::string alphabet = "abcAB \t\r|\xE3\xE7\xC1.-";
   const auto randomText = [&](std::size_t length) {
     std::string text;
     for (std::size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
@@ -154,8 +156,8 @@ TEST(AbbreviationExpansionSetTest, RandomSetsSurviveTheFile) {
     for (int i = 0; i < 20; ++i) {
       const std::string abbreviation = randomText(1 + random() % 4);
       const std::string expansion = randomText(1 + random() % 30);
-      const bool fits = abbreviation.find_first_of(" \t") == std::string::npos &&
-                        expansion.front() != ' ' && expansion.front() != '\t';
+      const bool fits = abbreviation.find_first_of(" \t\r") == std::string::npos &&
+                        expansion.find_first_of(" \t\r") != 0 && expansion.back() != '\r';
       EXPECT_EQ(set.Set(abbreviation, expansion), fits);
       if (fits) reference[abbreviation] = expansion;
       if (random() % 5 == 0 && !reference.empty()) {
