@@ -29,7 +29,8 @@ class CUserProfileSet {
  public:
   // `dataFolder` ends in a path separator.
   CUserProfileSet(std::string dataFolder, MessageBoxService& messages);
-  // Closes the set if it is still loaded, so no learning is lost.
+  // Closes the set if it is still loaded, so no learning is lost; `messages`
+  // must outlive the set.
   ~CUserProfileSet();
   CUserProfileSet(const CUserProfileSet&) = delete;
   CUserProfileSet& operator=(const CUserProfileSet&) = delete;
