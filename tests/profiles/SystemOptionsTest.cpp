@@ -27,9 +27,6 @@ TEST(SystemOptions, AFreshInstallationStartsTheGenericProfileUnlocked) {
   EXPECT_EQ(options.StartProfile(), "generico");
   EXPECT_FALSE(options.ContextAdaptation());
   EXPECT_TRUE(options.SystemChangesAllowed());
-  EXPECT_TRUE(options.ClearSuggestionsAfterSelection());
-  EXPECT_EQ(options.GpsPort(), "com1");
-  EXPECT_TRUE(options.PriorityList().empty());
   EXPECT_FALSE(options.Changed());
   EXPECT_TRUE(options.Save());
   EXPECT_FALSE(folder.Exists("configsis"));  // created only when an option changes

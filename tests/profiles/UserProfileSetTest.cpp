@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "profiles/ProfileName.h"
 
 namespace vorelio {
 namespace {
@@ -290,13 +289,6 @@ TEST_F(UserProfileSetTest, ProfileKeyboardReadsTheOptionsFile) {
   EXPECT_EQ(set.ProfileKeyboard("generico", true), "Grande.tec");
   EXPECT_EQ(set.ProfileKeyboard("ninguem", true), "QwertySimples.tec");
   EXPECT_EQ(set.ProfileKeyboard("../ana", true), "");
-}
-
-TEST(ProfileName, RefusesNamesThatReachOutsideTheDataFolder) {
-  for (const char* safe : {"ana", "ana-maria", "Jo\xE3o", "a.b", "generico"})
-    EXPECT_TRUE(IsSafeProfileName(safe)) << safe;
-  for (const char* unsafe : {"", "../x", "a/b", "a\\b", "..", "a b", "a\tb", "a\x7F"})
-    EXPECT_FALSE(IsSafeProfileName(unsafe)) << unsafe;
 }
 
 }  // namespace
