@@ -7,15 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "common/SystemLockMessage.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
 #include "prediction/Dictionary.h"
 
 namespace vorelio {
 
-inline constexpr std::string_view kSystemChangesLockedMessage =
-    "As altera\xE7\xF5" "es ao sistema est\xE3" "o bloqueadas! Este bloqueio pode ser retirado "
-    "em Op\xE7\xF5" "es Gerais.";
 inline constexpr std::string_view kUserVocabularyLearnedMessage =
     "As palavras e frases do utilizador foram incorporadas no dicion\xE1rio.";
 

@@ -1,14 +1,13 @@
 #include "profiles/CommandGuards.h"
 
+#include "common/SystemLockMessage.h"
 #include "profiles/SystemOptions.h"
 
 namespace vorelio {
 
 bool SystemChangesAllowed(const CSystemOptions& system, MessageBoxService& messages) {
   if (system.SystemChangesAllowed()) return true;
-  messages.ShowMessage(
-      "As altera\xE7\xF5" "es ao sistema est\xE3o bloqueadas! Este bloqueio pode ser retirado em "
-      "Op\xE7\xF5" "es Gerais.");
+  messages.ShowMessage(kSystemChangesLockedMessage);
   return false;
 }
 
