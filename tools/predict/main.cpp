@@ -15,8 +15,6 @@
 // of a new profile when it is missing); each --set then changes one option
 // by its file key, with the value as the file writes it. An unknown key or
 // a value of the wrong type is an error (exit 2).
-#include <sys/stat.h>
-
 #include <array>
 #include <cstdio>
 #include <string>
@@ -31,9 +29,7 @@
 #include "prediction/SentencePredictor.h"
 #include "prediction/Suggestions.h"
 #include "prediction/WordPredictor.h"
-#include "profiles/ProfileName.h"
-#include "profiles/UserProfileOptionTable.h"
-#include "profiles/UserProfileProperties.h"
+#include "tools/support/ToolProfile.h"
 
 namespace vorelio {
 namespace {
@@ -99,34 +95,6 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
     PrintUsage();
     return false;
   }
-  if (!IsSafeProfileName(arguments.profile)) {
-    std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(arguments.profile).c_str());
-    return false;
-  }
-  return true;
-}
-
-// The profile's options file, then the --set changes on top of it.
-bool ReadOptions(const std::string& folder, Arguments& arguments) {
-  CUserProfileProperties properties;
-  properties.Read(folder + arguments.profile + ".cfg");
-  for (const std::string& setting : arguments.settings) {
-    const std::size_t equals = setting.find('=');
-    if (equals == std::string::npos) {
-      std::fprintf(stderr, "--set takes KEY=VALUE, not: %s\n", Cp1252ToUtf8(setting).c_str());
-      return false;
-    }
-    const std::string key = setting.substr(0, equals);
-    if (FindUserProfileOptionKey(key) == nullptr) {
-      std::fprintf(stderr, "--set: unknown option key: %s\n", Cp1252ToUtf8(key).c_str());
-      return false;
-    }
-    if (!properties.SetOption(key, setting.substr(equals + 1))) {
-      std::fprintf(stderr, "--set: not a valid value for %s\n", Cp1252ToUtf8(setting).c_str());
-      return false;
-    }
-  }
-  arguments.options = properties.ToPredictionOptions();
   return true;
 }
 
@@ -187,18 +155,15 @@ void PrintSuggestions(const CDictionary& dictionary, const Arguments& arguments)
 int Run(int argc, char** argv) {
   Arguments arguments;
   if (!ParseArguments(argc, argv, arguments)) return 2;
-  struct stat info {};
-  if (::stat(NativePath(arguments.dataFolder).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    std::fprintf(stderr, "data folder not found: %s\n", Cp1252ToUtf8(arguments.dataFolder).c_str());
+  ToolProfile profile;
+  if (!LoadToolProfile(arguments.dataFolder, arguments.profile, arguments.settings, profile))
     return 2;
-  }
-  std::string folder = arguments.dataFolder;
-  if (folder.back() != '/') folder += '/';
-  if (!ReadOptions(folder, arguments)) return 2;
+  arguments.options = profile.properties.ToPredictionOptions();
 
   StderrMessageBox messages;
   CDictionary dictionary(messages);
-  dictionary.LoadDictionary(folder, arguments.profile, arguments.options.userAdaptation != 0);
+  dictionary.LoadDictionary(profile.dataFolder, profile.name,
+                            arguments.options.userAdaptation != 0);
   if (arguments.stats) PrintStats(dictionary);
   if (arguments.raw) PrintRaw(dictionary, arguments);
   else if (!arguments.stats || !arguments.prefix.empty() || !arguments.previous.empty())

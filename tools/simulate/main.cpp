@@ -13,8 +13,6 @@
 // from the same dictionary, so the figures equal those of a sequential run.
 // The profile's options file is never written. --results writes the results
 // file "NAME <start time>.sim" into DIR. TEXT may be UTF-8 or Windows-1252.
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -29,10 +27,10 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "prediction/Dictionary.h"
-#include "profiles/UserProfileProperties.h"
 #include "prediction/SimulationResultsFile.h"
 #include "prediction/SimulationRunner.h"
 #include "prediction/SimulationSchedule.h"
+#include "tools/support/ToolProfile.h"
 
 namespace vorelio {
 namespace {
@@ -95,27 +93,6 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
     PrintUsage();
     return false;
   }
-  if (a.profile.empty() || a.profile == ".." ||
-      a.profile.find_first_of("/\\") != std::string::npos) {
-    std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(a.profile).c_str());
-    return false;
-  }
-  if (a.dataFolder.back() != '/') a.dataFolder += '/';
-  return true;
-}
-
-// Applies the --set overrides; false (after saying which) for an unknown
-// key or a value not of its type.
-bool ApplySettings(const std::vector<std::string>& settings, CUserProfileProperties& profile) {
-  for (const std::string& setting : settings) {
-    const std::size_t equals = setting.find('=');
-    if (equals == std::string::npos ||
-        !profile.SetOption(setting.substr(0, equals), setting.substr(equals + 1))) {
-      std::fprintf(stderr, "--set takes KEY=VALUE with a known key and a value of its type: %s\n",
-                   Cp1252ToUtf8(setting).c_str());
-      return false;
-    }
-  }
   return true;
 }
 
@@ -135,16 +112,11 @@ void PrintRun(std::size_t run, std::size_t runs, const PredictionOptions& o,
 int Run(int argc, char** argv) {
   Arguments arguments;
   if (!ParseArguments(argc, argv, arguments)) return 2;
-  struct stat info {};
-  if (::stat(NativePath(arguments.dataFolder).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    std::fprintf(stderr, "data folder not found: %s\n",
-                 Cp1252ToUtf8(arguments.dataFolder).c_str());
+  ToolProfile profile;
+  if (!LoadToolProfile(arguments.dataFolder, arguments.profile, arguments.settings, profile))
     return 2;
-  }
-  CUserProfileProperties profile;
-  profile.Read(arguments.dataFolder + arguments.profile + ".cfg");
-  if (!ApplySettings(arguments.settings, profile)) return 2;
-  const PredictionOptions options = profile.ToPredictionOptions();
+  arguments.dataFolder = profile.dataFolder;
+  const PredictionOptions options = profile.properties.ToPredictionOptions();
 
   const auto text = ReadSimulationText(arguments.textPath);
   if (!text) {

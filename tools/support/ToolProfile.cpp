@@ -1,0 +1,48 @@
+#include "tools/support/ToolProfile.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "common/FileIo.h"
+#include "common/Text.h"
+#include "profiles/ProfileName.h"
+#include "profiles/UserProfileOptionTable.h"
+
+namespace vorelio {
+
+bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
+                     const std::vector<std::string>& settings, ToolProfile& out) {
+  struct stat info {};
+  if (dataFolder.empty() || ::stat(NativePath(dataFolder).c_str(), &info) != 0 ||
+      !S_ISDIR(info.st_mode)) {
+    std::fprintf(stderr, "data folder not found: %s\n", Cp1252ToUtf8(dataFolder).c_str());
+    return false;
+  }
+  if (!IsSafeProfileName(name)) {
+    std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(name).c_str());
+    return false;
+  }
+  out.dataFolder = dataFolder.back() == '/' ? dataFolder : dataFolder + '/';
+  out.name = name;
+  out.properties.Read(out.dataFolder + name + ".cfg");
+  for (const std::string& setting : settings) {
+    const std::size_t equals = setting.find('=');
+    if (equals == std::string::npos) {
+      std::fprintf(stderr, "--set takes KEY=VALUE, not: %s\n", Cp1252ToUtf8(setting).c_str());
+      return false;
+    }
+    const std::string key = setting.substr(0, equals);
+    if (FindUserProfileOptionKey(key) == nullptr) {
+      std::fprintf(stderr, "--set: unknown option key: %s\n", Cp1252ToUtf8(key).c_str());
+      return false;
+    }
+    if (!out.properties.SetOption(key, setting.substr(equals + 1))) {
+      std::fprintf(stderr, "--set: not a valid value for %s\n", Cp1252ToUtf8(setting).c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace vorelio

@@ -1,0 +1,28 @@
+// What every command-line tool does before its own work: check the data
+// folder and the profile name, read the profile's options file and apply
+// the --set KEY=VALUE changes of the command line.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "profiles/UserProfileProperties.h"
+
+namespace vorelio {
+
+struct ToolProfile {
+  std::string dataFolder;  // program path, ending in "/"
+  std::string name;
+  CUserProfileProperties properties;
+};
+
+// `dataFolder` and `name` as given on the command line (program paths,
+// Windows-1252), `settings` the KEY=VALUE texts. Returns false after saying
+// on standard error what is wrong: a data folder that is not a folder, a
+// profile name that would reach outside it, an unknown key or a value not of
+// its key's type. A missing options file keeps the defaults of a new
+// profile; the file is never written.
+bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
+                     const std::vector<std::string>& settings, ToolProfile& out);
+
+}  // namespace vorelio
