@@ -2,7 +2,13 @@
 # Installs the Debian packages the project needs, only those that are missing.
 set -euo pipefail
 
-packages=(g++ make cmake libgtest-dev)
+packages=(
+  g++ make cmake pkg-config libgtest-dev
+  # X11: the hook library's backend, keystroke synthesis, and the X server
+  # with the Portuguese keymap that the integration tests start.
+  libx11-dev libxtst-dev libxi-dev libxkbcommon-dev libxkbcommon-x11-dev
+  xvfb x11-xkb-utils xkb-data
+)
 
 missing=()
 for package in "${packages[@]}"; do
