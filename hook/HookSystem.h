@@ -1,0 +1,78 @@
+// The seam between the hook library and the desktop it hooks.
+//
+// On Windows the system calls the three hook procedures inside the hooked
+// application. Here a backend calls them: the X11 backend from the events it
+// observes, the simulated desktop of the tests from the keys and clicks
+// "typed" into its fake applications. The procedures behave exactly as the
+// system's hook procedures: a result of 1 swallows the event, anything else
+// is the next hook's result and lets the event through.
+//
+// The library asks the desktop, through HookSystem, to install and remove
+// hooks, for the key state, for the hooked process's executable path, and
+// tells it when the special keys or the mouse capture change (the X11
+// backend grabs exactly those keys and buttons). Failures are shown through
+// the MessageBoxService given with the system.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/MessageBox.h"
+
+namespace vorelio::hook {
+
+inline constexpr int HC_ACTION = 0;
+inline constexpr int HC_NOREMOVE = 3;
+
+enum class HookKind { kKeyboard, kMouse, kGetMessage };
+using HookHandle = std::uintptr_t;  // 0: none
+
+// What the mouse procedure receives (MOUSEHOOKSTRUCT's useful part).
+struct MouseHookData {
+  int32_t x = 0;  // screen point
+  int32_t y = 0;
+  std::uintptr_t window = 0;  // window under the pointer
+};
+// What the get-message procedure receives (the MSG being retrieved).
+struct HookedMessage {
+  std::uintptr_t window = 0;
+  uint32_t message = 0;
+  std::uintptr_t wParam = 0;
+  std::intptr_t lParam = 0;
+};
+
+// The three procedures. `flags` of the keyboard procedure are the key
+// message flags: bit 31 set for a key release.
+long KeyboardProcedure(int code, std::uintptr_t virtualKey, std::intptr_t flags);
+long MouseProcedure(int code, std::uintptr_t mouseMessage, const MouseHookData* data);
+long GetMessageProcedure(int code, std::uintptr_t removal, const HookedMessage* message);
+
+class HookSystem {
+ public:
+  virtual ~HookSystem() = default;
+  // Installs a hook of the kind for the thread; 0 on failure.
+  virtual HookHandle InstallHook(HookKind kind, uint32_t thread) = 0;
+  virtual void RemoveHook(HookHandle hook) = 0;
+  // GetKeyState: bit 0 the toggle, bit 15 pressed.
+  virtual int16_t KeyState(int virtualKey) = 0;
+  // The executable path of the process whose hook procedure is running,
+  // copied into `path` (NUL-terminated, cut to `size`); must not allocate.
+  virtual void ProcessPath(char* path, std::size_t size) = 0;
+  // The special-key table or the mouse capture changed: a backend that must
+  // grab keys or buttons to swallow them follows the new state.
+  virtual void SwallowingChanged() = 0;
+  // Where failures are shown.
+  virtual MessageBoxService& Messages() = 0;
+};
+
+// The desktop the library hooks. Tests set the simulated desktop; when none
+// is set, InitializeHook creates the X11 backend for $DISPLAY. Null resets.
+void SetHookSystem(HookSystem* system);
+HookSystem* CurrentHookSystem();
+
+// The special-key table and capture flag as the procedures see them (for a
+// backend that grabs what is swallowed).
+bool IsSwallowedKey(int virtualKey);
+bool MouseButtonsCaptured();
+
+}  // namespace vorelio::hook
