@@ -1,0 +1,175 @@
+// The nine exports and the hook system the library works through.
+#include "hook/HookPredarin.h"
+
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+#include "hook/HookSegment.h"
+#include "hook/HookSystem.h"
+#include "hook/x11/X11HookSystem.h"
+
+namespace vorelio::hook {
+namespace {
+
+HookSystem* g_chosenSystem = nullptr;
+// The X11 backend, created by the first InitializeHook without a chosen
+// system and kept for the next ones.
+std::unique_ptr<HookSystem>& DesktopSystem() {
+  static std::unique_ptr<HookSystem> system;
+  return system;
+}
+
+constexpr std::string_view kKeyboardHookFailure =
+    "HookPredarin:Problema a instalar o hook para o teclado";
+constexpr std::string_view kMouseHookFailure = "HookPredarin:Problema a instalar o hook para o rato";
+constexpr std::string_view kGetMessageHookFailure =
+    "HookPredarin:Problema a instalar o hook para as mensagens";
+
+void ReportFailure(HookSystem* system, std::string_view text) {
+  if (system != nullptr) {
+    system->Messages().ShowMessage(text);
+  } else {
+    // No desktop at all, so no message box either: the terminal is all there is.
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  }
+}
+
+HookSystem* SystemForInitialize() {
+  if (HookSystem* system = CurrentHookSystem()) return system;
+  DesktopSystem() = CreateX11HookSystem();
+  return DesktopSystem().get();
+}
+
+void NotifySwallowingChanged() {
+  if (HookSystem* system = CurrentHookSystem()) system->SwallowingChanged();
+}
+
+}  // namespace
+
+void SetHookSystem(HookSystem* system) { g_chosenSystem = system; }
+
+HookSystem* CurrentHookSystem() {
+  return g_chosenSystem != nullptr ? g_chosenSystem : DesktopSystem().get();
+}
+
+bool IsSwallowedKey(int virtualKey) {
+  const HookSegment* segment = MappedSegment();
+  return segment != nullptr && virtualKey != kFreeEntry && TableHolds(*segment, virtualKey);
+}
+
+bool MouseButtonsCaptured() {
+  const HookSegment* segment = MappedSegment();
+  return segment != nullptr && segment->mouseButtonsCaptured.load() != 0;
+}
+
+}  // namespace vorelio::hook
+
+using vorelio::hook::HookKind;
+using vorelio::hook::HookSegment;
+using vorelio::hook::HookSystem;
+using vorelio::hook::kFreeEntry;
+using vorelio::hook::kSpecialKeyCount;
+
+extern "C" {
+
+int InitializeHook(uint32_t thread, uintptr_t window) {
+  using namespace vorelio::hook;
+  HookSystem* system = SystemForInitialize();
+  HookSegment* segment = SegmentForExports();
+  if (system == nullptr || segment == nullptr) {
+    // No desktop to hook, or a segment we must not trust.
+    ReportFailure(system, kKeyboardHookFailure);
+    return 0;
+  }
+  segment->thread = thread;
+  segment->destination = window;
+  segment->keyboardHook = system->InstallHook(HookKind::kKeyboard, thread);
+  if (segment->keyboardHook == 0) {
+    ReportFailure(system, kKeyboardHookFailure);
+    return 0;
+  }
+  segment->mouseHook = system->InstallHook(HookKind::kMouse, thread);
+  if (segment->mouseHook == 0) {
+    ReportFailure(system, kMouseHookFailure);
+    return 0;
+  }
+  segment->getMessageHook = system->InstallHook(HookKind::kGetMessage, thread);
+  if (segment->getMessageHook == 0) {
+    ReportFailure(system, kGetMessageHookFailure);
+    return 0;
+  }
+  for (auto& entry : segment->specialKeys) entry = kFreeEntry;
+  segment->characterCounter = 0;
+  system->SwallowingChanged();
+  return 1;
+}
+
+void TerminateHook(void) {
+  HookSegment* segment = vorelio::hook::SegmentForExports();
+  HookSystem* system = vorelio::hook::CurrentHookSystem();
+  if (segment == nullptr || system == nullptr) return;
+  // Each handle is removed once; a second TerminateHook finds nothing.
+  for (auto* handle : {&segment->keyboardHook, &segment->mouseHook, &segment->getMessageHook}) {
+    if (const auto hook = handle->exchange(0); hook != 0) system->RemoveHook(hook);
+  }
+}
+
+void AddSpecialKey(int virtualKey) {
+  HookSegment* segment = vorelio::hook::SegmentForExports();
+  if (segment == nullptr) return;
+  for (auto& entry : segment->specialKeys) {
+    if (entry == kFreeEntry) {
+      entry = virtualKey;
+      vorelio::hook::NotifySwallowingChanged();
+      return;
+    }
+  }
+}
+
+void DeleteSpecialKey(int virtualKey) {
+  HookSegment* segment = vorelio::hook::SegmentForExports();
+  if (segment == nullptr) return;
+  for (auto& entry : segment->specialKeys) {
+    if (entry == virtualKey) {
+      entry = kFreeEntry;
+      vorelio::hook::NotifySwallowingChanged();
+      return;
+    }
+  }
+}
+
+int IsSpecialKey(int virtualKey) {
+  // A free entry is no key: -1 is never special.
+  if (virtualKey == kFreeEntry) return 0;
+  const HookSegment* segment = vorelio::hook::SegmentForExports();
+  return segment != nullptr && vorelio::hook::TableHolds(*segment, virtualKey) ? 1 : 0;
+}
+
+void ClearSpecialKeys(void) {
+  HookSegment* segment = vorelio::hook::SegmentForExports();
+  if (segment == nullptr) return;
+  for (auto& entry : segment->specialKeys) entry = kFreeEntry;
+  vorelio::hook::NotifySwallowingChanged();
+}
+
+void AddMouseButtons(void) {
+  HookSegment* segment = vorelio::hook::SegmentForExports();
+  if (segment == nullptr) return;
+  segment->mouseButtonsCaptured = 1;
+  vorelio::hook::NotifySwallowingChanged();
+}
+
+void DeleteMouseButtons(void) {
+  HookSegment* segment = vorelio::hook::SegmentForExports();
+  if (segment == nullptr) return;
+  segment->mouseButtonsCaptured = 0;
+  vorelio::hook::NotifySwallowingChanged();
+}
+
+int GetCapsLock(void) {
+  const HookSegment* segment = vorelio::hook::SegmentForExports();
+  return segment == nullptr ? 0 : segment->capsLock.load();
+}
+
+}  // extern "C"
