@@ -1,0 +1,22 @@
+#include "output/RecordingKeystrokeSink.h"
+
+#include "common/PortugueseKeyboard.h"
+
+namespace vorelio {
+
+void RecordingKeystrokeSink::SendKeyEvent(uint8_t virtualKey, bool down) {
+  if (!events_.empty()) events_ += "; ";
+  events_ += (down ? "down " : "up ") + std::to_string(virtualKey);
+  if (down) ++keyDowns_;
+}
+
+KeyScanResult RecordingKeystrokeSink::KeyScan(char character) {
+  const auto key = PortugueseKeyFor(character);
+  if (!key) return kNoKey;
+  int scan = key->virtualKey;
+  if (key->shift) scan |= kScanShift;
+  if (key->altGr) scan |= kScanCtrl | kScanAlt;
+  return static_cast<KeyScanResult>(scan);
+}
+
+}  // namespace vorelio
