@@ -1,0 +1,149 @@
+// A simulated desktop for tests: foreign applications with a window, a
+// title, a thread, a process path, a text and a caret, driven by a test's
+// "hands" (keys, typed text, clicks, mouse moves) and by synthesized keys.
+//
+// It is the hook library's desktop (HookSystem): hooks installed for an
+// application's thread make its keys, clicks and characters pass through
+// the library's procedures exactly as the system would call them, and the
+// application sees a key or click only when the procedure did not swallow
+// it. It is also a KeystrokeSink: synthesized keys take the same road as
+// typed ones, into the focused application, on a Portuguese layout with
+// dead keys (´ then e types é).
+//
+// Everything that happens is appended to one log a test compares, entries
+// separated by "; ":
+//   "focus app1", "install keyboard hook app1", "remove mouse hook app1",
+//   "app1 key down A", "app1 key up F5 swallowed", "app1 char a",
+//   "app1 char #13" (control characters by their code),
+//   "app1 left down 15,50", "app1 right up 15,50 swallowed",
+//   "app1 mouse move 15,50", "key down A (no focus)".
+// Single-threaded: call it from the test's thread only.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "hook/HookSystem.h"
+#include "output/KeystrokeSink.h"
+#include "platform/MessageBox.h"
+#include "platform/Messages.h"
+#include "platform/sim/SimKeyboardLayout.h"
+
+namespace vorelio::sim {
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+struct ScreenPoint {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+// One foreign application: a top-level window on a thread of its own.
+struct SimApplication {
+  std::string name;  // as the log names it
+  std::string processPath;
+  std::string title;
+  uint32_t thread = 0;
+  WindowHandle window = 0;
+  std::string text;  // Windows-1252; Enter inserts '\n'
+  std::size_t caret = 0;
+};
+
+class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
+ public:
+  // Becomes the hook library's desktop, with a fresh segment of its own so
+  // that tests running side by side never share special keys.
+  explicit SimDesktop(MessageBoxService& messages);
+  // Stops being the hook library's desktop.
+  ~SimDesktop() override;
+  SimDesktop(const SimDesktop&) = delete;
+  SimDesktop& operator=(const SimDesktop&) = delete;
+
+  // Adds an application without focusing it. Its window handle and thread
+  // are unique on the desktop and never name a message-layer window.
+  // Application n (from 0) covers the screen rows 100 n to 100 n + 99.
+  WindowHandle AddApplication(std::string name, std::string processPath, std::string title = {});
+  // The application of the window; the window must be one of the desktop's.
+  const SimApplication& Application(WindowHandle window) const;
+  void SetTitle(WindowHandle window, std::string title);
+  // Sets the text and the caret (cut to the text) without any event.
+  void SetText(WindowHandle window, std::string text, std::size_t caret);
+
+  // Foreground and keyboard focus; 0 takes the focus away from every
+  // application. The listener hears every change.
+  void Focus(WindowHandle window);
+  WindowHandle Foreground() const { return focused_; }
+  void OnFocusChanged(std::function<void(WindowHandle)> listener) { focusListener_ = std::move(listener); }
+
+  // The user's hands, into the focused application.
+  void PressKey(uint8_t virtualKey);
+  void ReleaseKey(uint8_t virtualKey);
+  void TapKey(uint8_t virtualKey);
+  // Each character with the keys a person presses for it on the Portuguese
+  // layout (Shift, AltGr, a dead key before an accented letter); Enter for
+  // '\n'. Characters the layout lacks are skipped.
+  void TypeText(std::string_view text);
+  // Button down and up at the caret position `caret` of the window's
+  // application. A left click that reaches the application focuses it and
+  // moves its caret there (cut to the text).
+  void Click(WindowHandle window, std::size_t caret, MouseButton button = MouseButton::kLeft);
+  void MoveMouse(ScreenPoint point);
+  ScreenPoint PointOf(WindowHandle window, std::size_t caret) const;
+
+  // What the library asked for.
+  bool HookInstalled(hook::HookKind kind, uint32_t thread) const;
+  // The next installation of a hook of this kind fails.
+  void FailNextInstall(hook::HookKind kind);
+  int SwallowingChanges() const { return swallowingChanges_; }
+
+  const std::string& Log() const { return log_; }
+  void ClearLog() { log_.clear(); }
+
+  // HookSystem.
+  hook::HookHandle InstallHook(hook::HookKind kind, uint32_t thread) override;
+  void RemoveHook(hook::HookHandle hook) override;
+  int16_t KeyState(int virtualKey) override;
+  void ProcessPath(char* path, std::size_t size) override;
+  void SwallowingChanged() override { ++swallowingChanges_; }
+  MessageBoxService& Messages() override { return messages_; }
+
+  // KeystrokeSink: synthesized keys go where typed keys go.
+  void SendKeyEvent(uint8_t virtualKey, bool down) override { down ? PressKey(virtualKey) : ReleaseKey(virtualKey); }
+  KeyScanResult KeyScan(char character) override { return SimKeyboardLayout::KeyScan(character); }
+
+ private:
+  struct InstalledHook {
+    hook::HookHandle handle;
+    hook::HookKind kind;
+    uint32_t thread;
+  };
+  SimApplication* Find(WindowHandle window);
+  const SimApplication* Find(WindowHandle window) const;
+  const SimApplication* FindThread(uint32_t thread) const;
+  SimApplication* ApplicationAt(ScreenPoint point);
+  void Append(std::string_view entry);
+  void DeliverCharacter(SimApplication& app, char character);
+  void ApplyNavigationKey(SimApplication& app, uint8_t virtualKey);
+  void PressButton(SimApplication& app, MouseButton button, bool down, ScreenPoint point);
+
+  MessageBoxService& messages_;
+  std::vector<SimApplication> applications_;
+  std::vector<InstalledHook> hooks_;
+  std::array<bool, 3> failNextInstall_{};
+  WindowHandle focused_ = 0;
+  std::function<void(WindowHandle)> focusListener_;
+  // The application whose hook procedure is running (ProcessPath's answer).
+  const SimApplication* running_ = nullptr;
+  std::array<bool, 256> pressed_{};
+  std::array<bool, 256> toggled_{};
+  SimKeyboardLayout layout_;
+  hook::HookHandle nextHook_ = 1;
+  int swallowingChanges_ = 0;
+  std::string log_;
+};
+
+}  // namespace vorelio::sim
