@@ -63,8 +63,10 @@ void CGenericWordProcessor::Detach() {
   keyboard_ = nullptr;
 }
 
-bool CGenericWordProcessor::IsProgramKey(int virtualKey) const {
-  return keyboard_ != nullptr && keyboard_->Keys().InUse(virtualKey);
+// The program's own keys (switches, prediction keys...) are the ones the hook
+// library swallows: the application never saw them, so its caret stayed.
+bool CGenericWordProcessor::IsProgramKey(int virtualKey) {
+  return hooks_.IsSpecialKey(virtualKey);
 }
 
 void CGenericWordProcessor::Relay(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -7,7 +7,8 @@
 // library's destination), hooks the application's thread and resets the
 // model. From then on every hook message is applied to the model and relayed
 // to the owner with its number and parameters unchanged:
-//   WM_HOOK_KEY_DOWN      the model follows the caret keys first
+//   WM_HOOK_KEY_DOWN      the model follows the caret keys first (a key the
+//                         library swallowed moved nothing)
 //   WM_HOOK_CHAR          the character joins the model; then, when it ended
 //                         one, WM_TEXT_WORD_END and WM_TEXT_SENTENCE_END (0, 0)
 //   button downs          reset the model while clicks pass through; a
@@ -124,7 +125,7 @@ class CGenericWordProcessor final : public CWordProcessor, private MessageHandle
  private:
   void HandleMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
   void Relay(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
-  bool IsProgramKey(int virtualKey) const;
+  bool IsProgramKey(int virtualKey);
 
   MessageLoop& loop_;
   DesktopQueries& desktop_;

@@ -17,6 +17,8 @@ class HookLibrary {
   virtual void TerminateHook() = 0;
   virtual void AddSpecialKey(int virtualKey) = 0;
   virtual void DeleteSpecialKey(int virtualKey) = 0;
+  // True when the key is in the table of keys the library swallows.
+  virtual bool IsSpecialKey(int virtualKey) = 0;
   virtual void AddMouseButtons() = 0;
   virtual void DeleteMouseButtons() = 0;
   // True when Caps Lock was on at the last key the user typed into the
@@ -31,6 +33,7 @@ class LinkedHookLibrary final : public HookLibrary {
   void TerminateHook() override;
   void AddSpecialKey(int virtualKey) override;
   void DeleteSpecialKey(int virtualKey) override;
+  bool IsSpecialKey(int virtualKey) override;
   void AddMouseButtons() override;
   void DeleteMouseButtons() override;
   bool CapsLockOn() override;
