@@ -155,6 +155,10 @@ void SimDesktop::SetText(WindowHandle window, std::string text, std::size_t care
   app.caret = std::min(caret, app.text.size());
 }
 
+void SimDesktop::SetReadsCharactersTwice(WindowHandle window, bool twice) {
+  const_cast<SimApplication&>(Application(window)).readsCharactersTwice = twice;
+}
+
 void SimDesktop::Focus(WindowHandle window) {
   if (window != 0 && Find(window) == nullptr) return;
   if (window == focused_) return;
@@ -284,6 +288,7 @@ void SimDesktop::DeliverCharacter(SimApplication& app, char character) {
     const hook::HookedMessage message{app.window, WM_CHAR,
                                       static_cast<unsigned char>(character), kRepeatOnce};
     running_ = &app;
+    if (app.readsCharactersTwice) hook::GetMessageProcedure(hook::HC_ACTION, 0 /* PM_NOREMOVE */, &message);
     hook::GetMessageProcedure(hook::HC_ACTION, 1 /* PM_REMOVE */, &message);
     running_ = nullptr;
   }

@@ -51,6 +51,9 @@ struct SimApplication {
   WindowHandle window = 0;
   std::string text;  // Windows-1252; Enter inserts '\n'
   std::size_t caret = 0;
+  // Reads every character message twice (peeks, then takes it), as some
+  // programs do: the get-message hook sees each character twice.
+  bool readsCharactersTwice = false;
 };
 
 class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
@@ -72,6 +75,7 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   void SetTitle(WindowHandle window, std::string title);
   // Sets the text and the caret (cut to the text) without any event.
   void SetText(WindowHandle window, std::string text, std::size_t caret);
+  void SetReadsCharactersTwice(WindowHandle window, bool twice);
 
   // Foreground and keyboard focus; 0 takes the focus away from every
   // application. The listener hears every change.
