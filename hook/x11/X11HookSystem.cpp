@@ -1,0 +1,334 @@
+#include "hook/x11/X11HookSystem.h"
+
+#include <X11/Xlib.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "hook/x11/X11CharacterTranslator.h"
+#include "hook/x11/X11Display.h"
+#include "hook/x11/X11EventRecorder.h"
+#include "hook/x11/X11Keymap.h"
+#include "hook/x11/X11Windows.h"
+#include "platform/MessageNumbers.h"
+
+namespace vorelio::hook {
+namespace {
+
+using x11::Keycode;
+
+constexpr std::size_t kPathSize = 4096;
+
+int KindIndex(HookKind kind) { return static_cast<int>(kind); }
+
+uint32_t MouseMessageOf(unsigned button, bool down) {
+  switch (button) {
+    case 1: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    case 2: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    case 3: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    default: return 0;  // wheel and extra buttons are not reported
+  }
+}
+
+class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Listener {
+ public:
+  X11HookSystem(const char* displayName, MessageBoxService& messages)
+      : displayName_(displayName != nullptr ? displayName : ""), messages_(messages) {}
+  ~X11HookSystem() override { StopObserving(); }
+
+  HookHandle InstallHook(HookKind kind, uint32_t thread) override {
+    std::lock_guard lock(mutex_);
+    if (!recorder_.IsRunning() && !StartObserving()) return 0;
+    const HookHandle handle = nextHandle_++;
+    hooks_[handle] = kind;
+    threads_[KindIndex(kind)] = thread;
+    UpdateGrabs();
+    return handle;
+  }
+
+  void RemoveHook(HookHandle hook) override {
+    std::unique_lock lock(mutex_);
+    const auto found = hooks_.find(hook);
+    if (found == hooks_.end()) return;
+    threads_[KindIndex(found->second)] = 0;
+    hooks_.erase(found);
+    UpdateGrabs();
+    if (hooks_.empty()) {
+      lock.unlock();
+      StopObserving();
+    }
+  }
+
+  int16_t KeyState(int virtualKey) override {
+    if (virtualKey < 0 || virtualKey > 255) return 0;
+    int16_t state = pressed_[virtualKey].load() ? static_cast<int16_t>(0x8000) : 0;
+    if (virtualKey == x11::kVkCapital && capsLock_.load()) state |= 1;
+    return state;
+  }
+
+  // Called on the recorder's thread, from the procedures this backend calls.
+  void ProcessPath(char* path, std::size_t size) override {
+    if (size == 0) return;
+    std::strncpy(path, processPath_.data(), size - 1);
+    path[size - 1] = '\0';
+  }
+
+  void SwallowingChanged() override {
+    std::lock_guard lock(mutex_);
+    UpdateGrabs();
+  }
+
+  MessageBoxService& Messages() override { return messages_; }
+
+ private:
+  const char* DisplayName() const { return displayName_.empty() ? nullptr : displayName_.c_str(); }
+
+  // With mutex_ held.
+  bool StartObserving() {
+    control_ = std::make_unique<x11::X11Display>(DisplayName());
+    keymap_ = std::make_unique<x11::X11Keymap>(DisplayName());
+    if (!control_->IsOpen() || !keymap_->IsOpen()) {
+      control_.reset();
+      keymap_.reset();
+      return false;
+    }
+    uint32_t modifiers = 0;
+    uint32_t group = 0;
+    keymap_->LockedState(modifiers, group);
+    translator_.SetKeymap(keymap_->Keymap(), modifiers, group);
+    capsLock_ = translator_.CapsLockOn();
+    focusWindow_ = None;
+    focusTopLevel_ = None;
+    if (!recorder_.Start(DisplayName(), *this,
+                         {ConnectionNumber(control_->Get()), keymap_->FileDescriptor()})) {
+      control_.reset();
+      keymap_.reset();
+      return false;
+    }
+    return true;
+  }
+
+  void StopObserving() {
+    recorder_.Stop();
+    std::lock_guard lock(mutex_);
+    if (control_ != nullptr) {
+      for (const Window window : grabbed_) Ungrab(window);
+      grabbed_.clear();
+      if (control_->IsAlive()) XSync(control_->Get(), False);
+    }
+    control_.reset();
+    keymap_.reset();
+  }
+
+  // The top-level windows of the keyboard hook's client: the root's
+  // children it owns, and the client windows a window manager framed.
+  std::vector<Window> ClientTopLevels(uint32_t client) {
+    std::vector<Window> windows;
+    Display* display = control_->Get();
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, control_->Root(), &root, &parent, &children, &count) == 0) {
+      return windows;
+    }
+    for (unsigned int i = 0; i < count; ++i) {
+      if (x11::ClientOfWindow(display, children[i]) == client) {
+        windows.push_back(children[i]);
+        continue;
+      }
+      Window* framed = nullptr;
+      unsigned int framedCount = 0;
+      if (XQueryTree(display, children[i], &root, &parent, &framed, &framedCount) == 0) continue;
+      for (unsigned int j = 0; j < framedCount; ++j) {
+        if (x11::ClientOfWindow(display, framed[j]) == client) windows.push_back(framed[j]);
+      }
+      if (framed != nullptr) XFree(framed);
+    }
+    if (children != nullptr) XFree(children);
+    return windows;
+  }
+
+  void Ungrab(Window window) {
+    XUngrabKey(control_->Get(), AnyKey, AnyModifier, window);
+    XUngrabButton(control_->Get(), AnyButton, AnyModifier, window);
+  }
+
+  // With mutex_ held: grabs the special keys and, when captured, the
+  // buttons on every top-level window of the hooked client.
+  void UpdateGrabs() {
+    if (control_ == nullptr || !control_->IsAlive()) return;
+    Display* display = control_->Get();
+    for (const Window window : grabbed_) Ungrab(window);
+    grabbed_.clear();
+    const uint32_t client = threads_[KindIndex(HookKind::kKeyboard)].load();
+    const uint32_t mouseClient = threads_[KindIndex(HookKind::kMouse)].load();
+    if (client != 0) grabbed_ = ClientTopLevels(client);
+    const x11::X11KeyTable& keys = keymap_->Keys();
+    for (const Window window : grabbed_) {
+      for (Keycode keycode = 8; keycode < 256; ++keycode) {
+        const uint8_t virtualKey = keys.VirtualKeyOf(keycode);
+        if (virtualKey != 0 && IsSwallowedKey(virtualKey)) {
+          XGrabKey(display, static_cast<int>(keycode), AnyModifier, window, False, GrabModeAsync,
+                   GrabModeAsync);
+        }
+      }
+      if (mouseClient == client && MouseButtonsCaptured()) {
+        for (unsigned int button = 1; button <= 3; ++button) {
+          XGrabButton(display, button, AnyModifier, window, False,
+                      ButtonPressMask | ButtonReleaseMask, GrabModeAsync, GrabModeAsync, None,
+                      None);
+        }
+      }
+    }
+    XSync(display, False);
+  }
+
+  // The focused top-level window now (one round trip); the climb to the
+  // top level is done again only when the focus moved, and then the
+  // process path for the procedures is prepared.
+  Window FocusedTopLevel() {
+    Display* display = control_->Get();
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == focusWindow_) return focusTopLevel_;
+    focusWindow_ = focus;
+    const Window active = x11::FocusedTopLevel(display);
+    if (active == focusTopLevel_) return focusTopLevel_;
+    focusTopLevel_ = active;
+    x11::ExecutablePathOfProcess(x11::ProcessOfWindow(display, active), processPath_.data(),
+                                 processPath_.size());
+    // A window the client opened since the grabs were made.
+    std::lock_guard lock(mutex_);
+    const uint32_t client = threads_[KindIndex(HookKind::kKeyboard)].load();
+    if (client != 0 && x11::ClientOfWindow(display, active) == client &&
+        std::find(grabbed_.begin(), grabbed_.end(), active) == grabbed_.end()) {
+      UpdateGrabs();
+    }
+    return focusTopLevel_;
+  }
+
+  void OnKey(unsigned keycode, bool down) override {
+    if (control_ == nullptr || !control_->IsAlive()) return;
+    const uint8_t virtualKey = keymap_->Keys().VirtualKeyOf(keycode);
+    const bool wasDown = pressed_[virtualKey].exchange(down);
+    const Window topLevel = FocusedTopLevel();
+    const uint32_t client = x11::ClientOfWindow(control_->Get(), topLevel);
+    const uint32_t keyboardThread = threads_[KindIndex(HookKind::kKeyboard)].load();
+    const uint32_t messageThread = threads_[KindIndex(HookKind::kGetMessage)].load();
+    const bool reportKey = virtualKey != 0 && keyboardThread != 0 && client == keyboardThread;
+    const bool reportCharacters = messageThread != 0 && client == messageThread;
+
+    characters_.clear();
+    const bool typesCharacters = virtualKey == 0 || !IsSwallowedKey(virtualKey);
+    translator_.KeyEvent(keycode, down, typesCharacters, characters_);
+    capsLock_ = translator_.CapsLockOn();
+
+    const uint32_t scan = x11::ScanCodeOf(keycode);
+    uint32_t flags = 1 | ((scan & 0xFF) << 16);
+    if ((scan & 0x100) != 0) flags |= 1u << 24;
+    if (pressed_[x11::kVkMenu].load()) flags |= 1u << 29;
+    if (wasDown) flags |= 1u << 30;
+    if (!down) flags |= 1u << 31;
+    const auto lParam = static_cast<std::intptr_t>(static_cast<int32_t>(flags));
+    if (reportKey) KeyboardProcedure(HC_ACTION, virtualKey, lParam);
+    if (reportCharacters) {
+      for (const char character : characters_) {
+        const HookedMessage message{topLevel, WM_CHAR, static_cast<unsigned char>(character),
+                                    lParam};
+        GetMessageProcedure(HC_ACTION, 1, &message);
+      }
+    }
+  }
+
+  // The window under the pointer when it belongs to the mouse hook's
+  // client; None otherwise.
+  Window HookedWindowUnderPointer() {
+    const uint32_t thread = threads_[KindIndex(HookKind::kMouse)].load();
+    if (thread == 0) return None;
+    int x = 0;
+    int y = 0;
+    const Window window = x11::WindowUnderPointer(control_->Get(), x, y);
+    return x11::ClientOfWindow(control_->Get(), window) == thread ? window : None;
+  }
+
+  void OnButton(unsigned button, bool down, int rootX, int rootY) override {
+    if (control_ == nullptr || !control_->IsAlive()) return;
+    const uint32_t message = MouseMessageOf(button, down);
+    if (message == 0) return;
+    const Window window = HookedWindowUnderPointer();
+    if (window == None) return;
+    const MouseHookData data{rootX, rootY, window};
+    MouseProcedure(HC_ACTION, message, &data);
+  }
+
+  void OnMotion(int rootX, int rootY) override {
+    if (control_ == nullptr || !control_->IsAlive()) return;
+    const Window window = HookedWindowUnderPointer();
+    if (window == None) return;
+    const MouseHookData data{rootX, rootY, window};
+    MouseProcedure(HC_ACTION, WM_MOUSEMOVE, &data);
+  }
+
+  void OnWake() override {
+    if (control_ == nullptr) return;
+    // The grabbed keys and buttons arrive here; they have done their work.
+    Display* display = control_->Get();
+    while (control_->IsAlive() && XPending(display) > 0) {
+      XEvent event;
+      XNextEvent(display, &event);
+    }
+    std::lock_guard lock(mutex_);
+    if (keymap_->Refresh()) {
+      uint32_t modifiers = 0;
+      uint32_t group = 0;
+      keymap_->LockedState(modifiers, group);
+      translator_.SetKeymap(keymap_->Keymap(), modifiers, group);
+      UpdateGrabs();  // the keycodes of the special keys may have changed
+    }
+  }
+
+  const std::string displayName_;
+  MessageBoxService& messages_;
+  std::mutex mutex_;  // the hooks, the grabs
+  HookHandle nextHandle_ = 1;
+  std::map<HookHandle, HookKind> hooks_;
+  std::array<std::atomic<uint32_t>, 3> threads_{};
+  std::vector<Window> grabbed_;
+
+  std::unique_ptr<x11::X11Display> control_;
+  std::unique_ptr<x11::X11Keymap> keymap_;
+  x11::X11EventRecorder recorder_;
+
+  // The recorder thread's own.
+  x11::X11CharacterTranslator translator_;
+  std::string characters_;
+  Window focusWindow_ = None;
+  Window focusTopLevel_ = None;
+  std::array<char, kPathSize> processPath_{};
+
+  std::array<std::atomic<bool>, 256> pressed_{};
+  std::atomic<bool> capsLock_{false};
+};
+
+}  // namespace
+
+std::unique_ptr<HookSystem> CreateX11HookSystem(const char* displayName,
+                                                MessageBoxService& messages) {
+  return std::make_unique<X11HookSystem>(displayName, messages);
+}
+
+std::unique_ptr<HookSystem> CreateX11HookSystem() {
+  static StderrMessageBox messages;
+  return CreateX11HookSystem(nullptr, messages);
+}
+
+}  // namespace vorelio::hook

@@ -1,0 +1,118 @@
+#include "hook/x11/X11Windows.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlibint.h>  // the connection's resource mask
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace vorelio::x11 {
+namespace {
+
+Window ParentOf(Display* display, Window window, Window& root) {
+  Window parent = None;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) return None;
+  if (children != nullptr) XFree(children);
+  return parent;
+}
+
+// The first 32-bit item of a window property; false when absent.
+bool ReadCardinal(Display* display, Window window, const char* name, Atom type,
+                  unsigned long& value) {
+  const Atom property = XInternAtom(display, name, True);
+  if (property == None) return false;
+  Atom actualType = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display, window, property, 0, 1, False, type, &actualType, &format,
+                         &items, &remaining, &data) != Success) {
+    return false;
+  }
+  const bool found = data != nullptr && format == 32 && items == 1;
+  if (found) value = *reinterpret_cast<unsigned long*>(data);
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+}  // namespace
+
+uint32_t ClientOfWindow(Display* display, Window window) {
+  if (window == None) return 0;
+  return static_cast<uint32_t>(window & ~display->resource_mask);
+}
+
+Window ClientTopLevel(Display* display, Window window) {
+  if (window == None) return None;
+  const uint32_t client = ClientOfWindow(display, window);
+  Window root = None;
+  for (int depth = 0; depth < 64; ++depth) {  // a tree deeper than this is not followed
+    const Window parent = ParentOf(display, window, root);
+    if (parent == None || parent == root || ClientOfWindow(display, parent) != client) {
+      return window;
+    }
+    window = parent;
+  }
+  return window;
+}
+
+Window FocusedTopLevel(Display* display) {
+  unsigned long active = None;
+  if (ReadCardinal(display, DefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW,
+                   active) &&
+      active != None) {
+    return static_cast<Window>(active);
+  }
+  Window focus = None;
+  int revert = 0;
+  XGetInputFocus(display, &focus, &revert);
+  if (focus == None || focus == PointerRoot || focus == DefaultRootWindow(display)) return None;
+  return ClientTopLevel(display, focus);
+}
+
+Window WindowUnderPointer(Display* display, int& rootX, int& rootY) {
+  Window window = DefaultRootWindow(display);
+  Window deepest = None;
+  for (int depth = 0; depth < 64; ++depth) {
+    Window root = None;
+    Window child = None;
+    int x = 0;
+    int y = 0;
+    unsigned int mask = 0;
+    if (XQueryPointer(display, window, &root, &child, &rootX, &rootY, &x, &y, &mask) == 0 ||
+        child == None) {
+      break;
+    }
+    deepest = child;
+    window = child;
+  }
+  return deepest;
+}
+
+int ProcessOfWindow(Display* display, Window window) {
+  unsigned long process = 0;
+  if (window == None) return 0;
+  if (ReadCardinal(display, window, "_NET_WM_PID", XA_CARDINAL, process)) {
+    return static_cast<int>(process);
+  }
+  const Window topLevel = ClientTopLevel(display, window);
+  if (topLevel != window && ReadCardinal(display, topLevel, "_NET_WM_PID", XA_CARDINAL, process)) {
+    return static_cast<int>(process);
+  }
+  return 0;
+}
+
+void ExecutablePathOfProcess(int process, char* path, std::size_t size) {
+  if (size == 0) return;
+  path[0] = '\0';
+  if (process <= 0 || size < 2) return;
+  char link[32];
+  std::snprintf(link, sizeof link, "/proc/%d/exe", process);
+  const ssize_t length = readlink(link, path, size - 1);
+  path[length > 0 ? length : 0] = '\0';
+}
+
+}  // namespace vorelio::x11

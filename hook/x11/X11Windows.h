@@ -1,0 +1,38 @@
+// Which X client a window belongs to, and the windows the program follows:
+// the focused top-level window and the process behind it.
+//
+// The "thread" of the hook library's InitializeHook is, on X11, the X client
+// that owns the target's top-level window: the window identifier's resource
+// base (the identifier without the bits the server lets a client choose).
+// Every window one connection creates shares it, so it stands for the
+// application as Windows' thread identifier does, and two programs in one
+// process (two connections) stay apart. 0 is no client.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vorelio::x11 {
+
+// The client (resource base) of a window; 0 for None.
+uint32_t ClientOfWindow(Display* display, Window window);
+// The top-most ancestor of `window` created by the same client (a window
+// manager's frame belongs to the window manager, so the climb stops below
+// it); the window itself when it is top-level; None for None.
+Window ClientTopLevel(Display* display, Window window);
+// The window the user types into: _NET_ACTIVE_WINDOW when a window manager
+// sets it, otherwise the input focus climbed to its client's top level.
+// None when nothing has the focus.
+Window FocusedTopLevel(Display* display);
+// The deepest window under the pointer; None when the pointer is on no
+// window of this screen.
+Window WindowUnderPointer(Display* display, int& rootX, int& rootY);
+// _NET_WM_PID of the window or its client top level; 0 when not set.
+int ProcessOfWindow(Display* display, Window window);
+// The executable of the process (readlink of /proc/PID/exe) into `path`,
+// NUL-terminated and cut to `size`; "" when unknown. Allocates nothing.
+void ExecutablePathOfProcess(int process, char* path, std::size_t size);
+
+}  // namespace vorelio::x11
