@@ -10,6 +10,7 @@
 #include "output/TargetSelection.h"
 #include "platform/MessageNumbers.h"
 #include "platform/Messages.h"
+#include "RecordingOwner.h"
 
 namespace vorelio {
 namespace {
@@ -66,30 +67,6 @@ class FakeHookLibrary final : public HookLibrary {
   std::string log;
 };
 
-// The controller's window: keeps what the target relays, by name.
-class RecordingOwner final : public MessageHandler {
- public:
-  void HandleMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
-    std::string entry;
-    switch (message) {
-      case WM_HOOK_KEY_DOWN: entry = "down " + std::to_string(wParam); break;
-      case WM_HOOK_KEY_UP: entry = "up " + std::to_string(wParam); break;
-      case WM_HOOK_CHAR: entry = std::string("char ") + static_cast<char>(wParam); break;
-      case WM_TEXT_WORD_END: entry = "word end"; break;
-      case WM_TEXT_SENTENCE_END: entry = "sentence end"; break;
-      case WM_HOOK_LEFT_BUTTON_DOWN: entry = "left down"; break;
-      case WM_HOOK_LEFT_BUTTON_UP: entry = "left up"; break;
-      case WM_HOOK_RIGHT_BUTTON_DOWN: entry = "right down"; break;
-      case WM_HOOK_MIDDLE_BUTTON_UP: entry = "middle up"; break;
-      case WM_HOOK_MOUSE_MOVE: entry = "move " + std::to_string(wParam); break;
-      default: entry = "message " + std::to_string(message); break;
-    }
-    if (lParam != 0) entry += " (" + std::to_string(lParam) + ")";
-    log += (log.empty() ? "" : "; ") + entry;
-  }
-  std::string log;
-};
-
 class GenericWordProcessorTest : public ::testing::Test {
  protected:
   GenericWordProcessorTest() : owner(loop.CreateWindow(recorder)) {}
@@ -105,12 +82,12 @@ class GenericWordProcessorTest : public ::testing::Test {
   // Relayed messages since the last call.
   std::string Relayed() {
     loop.DispatchPending();
-    return std::exchange(recorder.log, {});
+    return recorder.Take();
   }
 
   ManualLoopClock clock;
   MessageLoop loop{clock};
-  RecordingOwner recorder;
+  testing::RecordingOwner recorder;
   WindowHandle owner;
   FakeDesktop desktop;
   FakeHookLibrary hooks;
