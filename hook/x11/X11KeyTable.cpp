@@ -197,6 +197,7 @@ void X11KeyTable::FindCharacterKeys(xkb_keymap* keymap) {
         const CharacterKey candidate{keycode, virtualKey, (masks[i] & modifiers.shift) != 0,
                                      (masks[i] & modifiers.altGr) != 0};
         Offer(deadByte >= 0 ? deadKeys[byte] : characterKeys_[byte], candidate);
+        if (candidate.altGr && keycode < kKeycodes) altGrKeys_[keycode] = true;
       }
     }
   }

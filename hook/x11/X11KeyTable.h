@@ -44,6 +44,10 @@ class X11KeyTable {
   Keycode KeycodeOf(uint8_t virtualKey) const;
   // The AltGr key (RALT preferred), 0 when the keymap has none.
   Keycode AltGrKeycode() const { return altGrKeycode_; }
+  // True when AltGr changes what the key types (a level-three symbol).
+  bool HasAltGrLevel(Keycode keycode) const {
+    return keycode < kKeycodes && altGrKeys_[keycode];
+  }
   // The key with the fewest modifiers that types the character (a main key
   // before a keypad key). The dead-key characters ´ ` ^ ~ ¨ give their dead
   // key. Line feed is Return; carriage return has no key of its own (a
@@ -56,6 +60,7 @@ class X11KeyTable {
   std::array<uint8_t, kKeycodes> virtualKeys_{};
   std::array<Keycode, 256> keycodes_{};
   Keycode altGrKeycode_ = 0;
+  std::array<bool, kKeycodes> altGrKeys_{};
   // Per Windows-1252 byte: the typing key, found once at construction.
   void FindCharacterKeys(xkb_keymap* keymap);
 

@@ -1,0 +1,147 @@
+#include "output/x11/X11Foreground.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <string_view>
+
+#include "common/Text.h"
+#include "hook/x11/X11Display.h"
+#include "hook/x11/X11Windows.h"
+
+namespace vorelio {
+namespace {
+
+// A text property of the window as UTF-8; false when absent.
+bool ReadText(Display* display, Window window, Atom property, Atom type, std::string& text) {
+  Atom actualType = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  if (property == None ||
+      XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format,
+                         &items, &remaining, &data) != Success) {
+    return false;
+  }
+  const bool found = data != nullptr && format == 8 && actualType == type;
+  if (found) text.assign(reinterpret_cast<const char*>(data), items);
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+bool WindowExists(Display* display, Window window) {
+  XWindowAttributes attributes;
+  return window != None && XGetWindowAttributes(display, window, &attributes) != 0;
+}
+
+}  // namespace
+
+X11Foreground::X11Foreground(const char* displayName)
+    : display_(std::make_unique<x11::X11Display>(displayName)) {}
+
+X11Foreground::~X11Foreground() = default;
+
+bool X11Foreground::IsOpen() const { return display_->IsAlive(); }
+
+DesktopWindow X11Foreground::Foreground() {
+  if (!IsOpen()) return 0;
+  return x11::FocusedTopLevel(display_->Get());
+}
+
+std::string X11Foreground::Title(DesktopWindow window) {
+  if (!IsOpen() || window == 0) return {};
+  Display* display = display_->Get();
+  std::string text;
+  if (ReadText(display, window, XInternAtom(display, "_NET_WM_NAME", True),
+               XInternAtom(display, "UTF8_STRING", True), text)) {
+    return Utf8ToCp1252(text);
+  }
+  // WM_NAME is Latin-1, which Windows-1252 contains.
+  if (ReadText(display, window, XA_WM_NAME, XA_STRING, text)) return text;
+  return {};
+}
+
+uint32_t X11Foreground::ThreadOfWindow(DesktopWindow window) {
+  if (!IsOpen() || !WindowExists(display_->Get(), window)) return 0;
+  return x11::ClientOfWindow(display_->Get(), window);
+}
+
+std::optional<ScreenPoint> X11Foreground::CaretPosition(DesktopWindow) { return std::nullopt; }
+
+bool X11Foreground::IsPointerOver(DesktopWindow window) {
+  if (!IsOpen() || window == 0) return false;
+  Display* display = display_->Get();
+  int x = 0;
+  int y = 0;
+  Window under = x11::WindowUnderPointer(display, x, y);
+  // Climb from the deepest window to the root, looking for `window`.
+  for (int depth = 0; under != None && depth < 64; ++depth) {
+    if (under == window) return true;
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, under, &root, &parent, &children, &count) == 0) return false;
+    if (children != nullptr) XFree(children);
+    under = parent == root ? None : parent;
+  }
+  return false;
+}
+
+std::optional<ScreenRect> X11Foreground::ClientArea(DesktopWindow window) {
+  if (!IsOpen() || window == 0) return std::nullopt;
+  Display* display = display_->Get();
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, window, &attributes) == 0) return std::nullopt;
+  int x = 0;
+  int y = 0;
+  Window child = None;
+  if (XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child) ==
+      0) {
+    return std::nullopt;
+  }
+  return ScreenRect{x, y, x + attributes.width, y + attributes.height};
+}
+
+void X11Foreground::MovePointer(ScreenPoint point) {
+  if (!IsOpen()) return;
+  Display* display = display_->Get();
+  XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, point.x, point.y);
+  XSync(display, False);
+}
+
+void X11Foreground::BringToForeground(DesktopWindow window) {
+  if (!IsOpen() || !WindowExists(display_->Get(), window)) return;
+  Display* display = display_->Get();
+  const Window root = DefaultRootWindow(display);
+  const Atom supported = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  const bool windowManager =
+      supported != None &&
+      XGetWindowProperty(display, root, supported, 0, 1, False, XA_WINDOW, &type, &format,
+                         &items, &remaining, &data) == Success &&
+      items == 1;
+  if (data != nullptr) XFree(data);
+  if (windowManager) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2;  // from a pager: the request of a user's tool
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+  } else {
+    XRaiseWindow(display, window);
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  }
+  XSync(display, False);
+}
+
+}  // namespace vorelio
