@@ -120,7 +120,8 @@ int Cp1252ByteOfSymbol(uint32_t symbol) {
 
 // Keeps the cheapest candidate; the first one found wins a tie.
 void Offer(std::optional<CharacterKey>& best, const CharacterKey& candidate) {
-  const auto cost = [](const CharacterKey& key) { return int{key.shift} + int{key.altGr}; };
+  // AltGr is Ctrl+Alt to the callers: two presses.
+  const auto cost = [](const CharacterKey& key) { return int{key.shift} + 2 * int{key.altGr}; };
   if (!best || cost(candidate) < cost(*best)) best = candidate;
 }
 

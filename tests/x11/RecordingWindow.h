@@ -1,0 +1,109 @@
+// A plain X client of the tests: one top-level window, given the input
+// focus, that records the text it receives (through the input method of
+// Xlib, which composes dead keys with the locale's compose table), the keys
+// and the mouse clicks that reach it.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <chrono>
+#include <clocale>
+#include <string>
+
+#include "common/Text.h"
+#include "hook/x11/X11Display.h"
+#include "hook/x11/X11Windows.h"
+
+namespace vorelio::testing {
+
+class RecordingWindow {
+ public:
+  explicit RecordingWindow(const char* displayName) : display_(displayName) {
+    if (!display_.IsOpen()) return;
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+    XSetLocaleModifiers("@im=none");
+    Display* display = display_.Get();
+    window_ = XCreateSimpleWindow(display, display_.Root(), 0, 0, 300, 200, 0, 0, 0xFFFFFF);
+    XSelectInput(display, window_,
+                 KeyPressMask | KeyReleaseMask | ButtonPressMask | ButtonReleaseMask |
+                     ExposureMask | FocusChangeMask);
+    XMapRaised(display, window_);
+    XSync(display, False);
+    method_ = XOpenIM(display, nullptr, nullptr, nullptr);
+    if (method_ != nullptr) {
+      context_ = XCreateIC(method_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing,
+                           XNClientWindow, window_, XNFocusWindow, window_, nullptr);
+    }
+    Focus();
+  }
+  ~RecordingWindow() {
+    if (context_ != nullptr) XDestroyIC(context_);
+    if (method_ != nullptr) XCloseIM(method_);
+  }
+
+  Window Id() const { return window_; }
+  uint32_t Client() const { return x11::ClientOfWindow(display_.Get(), window_); }
+  void Focus() {
+    // Mapping takes effect asynchronously; focus a viewable window only.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      XWindowAttributes attributes;
+      XGetWindowAttributes(display_.Get(), window_, &attributes);
+      if (attributes.map_state == IsViewable) break;
+      Pump(10);
+    }
+    XSetInputFocus(display_.Get(), window_, RevertToParent, CurrentTime);
+    XSync(display_.Get(), False);
+  }
+  void Destroy() {
+    XDestroyWindow(display_.Get(), window_);
+    XSync(display_.Get(), False);
+  }
+
+  // Reads the events that arrive within `milliseconds`.
+  void Pump(int milliseconds) {
+    Display* display = display_.Get();
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (display_.IsAlive()) {
+      while (XPending(display) > 0) Handle();
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+          end - std::chrono::steady_clock::now());
+      if (left.count() <= 0) break;
+      pollfd wait{ConnectionNumber(display), POLLIN, 0};
+      poll(&wait, 1, static_cast<int>(left.count()));
+    }
+  }
+
+  std::string text;  // Windows-1252
+  int keyPresses = 0;
+  int buttonPresses = 0;
+
+ private:
+  void Handle() {
+    XEvent event;
+    XNextEvent(display_.Get(), &event);
+    if (XFilterEvent(&event, None)) return;  // a dead key, taken by the input method
+    if (event.type == ButtonPress) ++buttonPresses;
+    if (event.type != KeyPress) return;
+    ++keyPresses;
+    char buffer[32] = {};
+    KeySym symbol = 0;
+    int length = 0;
+    if (context_ != nullptr) {
+      Status status = 0;
+      length = Xutf8LookupString(context_, &event.xkey, buffer, sizeof buffer - 1, &symbol,
+                                 &status);
+    } else {
+      length = XLookupString(&event.xkey, buffer, sizeof buffer - 1, &symbol, nullptr);
+    }
+    text += Utf8ToCp1252(std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0));
+  }
+
+  x11::X11Display display_;
+  Window window_ = None;
+  XIM method_ = nullptr;
+  XIC context_ = nullptr;
+};
+
+}  // namespace vorelio::testing
