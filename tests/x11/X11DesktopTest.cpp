@@ -1,0 +1,248 @@
+// The X11 backends on a private Xvfb with the Portuguese keymap: text typed
+// through the XTEST sink reaches a plain X client, and the hook reports the
+// keys and characters typed into it, swallows the special keys and the
+// captured clicks. Skipped when Xvfb cannot start.
+// gtest before any X11 header: Xlib defines None, Bool, Status...
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "hook/HookPredarin.h"
+#include "hook/HookSystem.h"
+#include "hook/x11/X11HookSystem.h"
+#include "output/Keyboard.h"
+#include "output/x11/X11Foreground.h"
+#include "output/x11/X11KeystrokeSink.h"
+#include "platform/MessageBox.h"
+#include "platform/MessageNumbers.h"
+#include "platform/Messages.h"
+#include "tests/x11/RecordingWindow.h"
+#include "tests/x11/XvfbServer.h"
+
+#include <X11/extensions/XTest.h>
+
+namespace vorelio {
+namespace {
+
+using testing::RecordingWindow;
+using testing::XvfbServer;
+
+const std::string kPortugueseText = "a\xE7\xE3o \xE9 j\xE1";  // ação é já
+
+struct Posted {
+  uint32_t message;
+  std::uintptr_t wParam;
+};
+
+class RecordingHandler final : public MessageHandler {
+ public:
+  void HandleMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t) override {
+    posted.push_back({message, wParam});
+  }
+  std::string Characters() const {
+    std::string text;
+    for (const Posted& p : posted) {
+      if (p.message == WM_HOOK_CHAR) text += static_cast<char>(p.wParam);
+    }
+    return text;
+  }
+  std::vector<std::uintptr_t> KeysDown() const {
+    std::vector<std::uintptr_t> keys;
+    for (const Posted& p : posted) {
+      if (p.message == WM_HOOK_KEY_DOWN) keys.push_back(p.wParam);
+    }
+    return keys;
+  }
+  int Count(uint32_t message) const {
+    int count = 0;
+    for (const Posted& p : posted) count += p.message == message ? 1 : 0;
+    return count;
+  }
+  std::vector<Posted> posted;
+};
+
+class X11Desktop : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { server_ = new XvfbServer(); }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+
+  void SetUp() override {
+    if (!server_->IsRunning()) GTEST_SKIP() << "Xvfb could not start: no X11 tests";
+    client_ = std::make_unique<RecordingWindow>(server_->Name());
+    sink_ = std::make_unique<X11KeystrokeSink>(server_->Name());
+    ASSERT_TRUE(sink_->IsOpen());
+    destination_ = loop_.CreateWindow(handler_);
+  }
+  void TearDown() override {
+    TerminateHook();
+    hook::SetHookSystem(nullptr);
+    hookSystem_.reset();
+  }
+
+  void Hook() {
+    hookSystem_ = hook::CreateX11HookSystem(server_->Name(), messages_);
+    hook::SetHookSystem(hookSystem_.get());
+    ASSERT_EQ(InitializeHook(client_->Client(), destination_), 1);
+  }
+  // Lets the client, the hook's thread and our loop catch up.
+  void Settle() {
+    for (int round = 0; round < 4; ++round) {
+      client_->Pump(40);
+      loop_.WaitAndDispatch(10);
+    }
+  }
+  void Click(unsigned button) {
+    Display* display = XOpenDisplay(server_->Name());
+    XTestFakeMotionEvent(display, 0, 50, 50, CurrentTime);
+    XTestFakeButtonEvent(display, button, True, CurrentTime);
+    XTestFakeButtonEvent(display, button, False, CurrentTime);
+    XSync(display, False);
+    XCloseDisplay(display);
+  }
+
+  static XvfbServer* server_;
+  SteadyLoopClock clock_;
+  MessageLoop loop_{clock_};
+  RecordingHandler handler_;
+  WindowHandle destination_ = 0;
+  RecordingMessageBox messages_;
+  std::unique_ptr<RecordingWindow> client_;
+  std::unique_ptr<X11KeystrokeSink> sink_;
+  std::unique_ptr<hook::HookSystem> hookSystem_;
+};
+XvfbServer* X11Desktop::server_ = nullptr;
+
+TEST_F(X11Desktop, KeyScanAnswersForTheActiveKeymap) {
+  EXPECT_EQ(sink_->KeyScan('a'), 'A');
+  EXPECT_EQ(sink_->KeyScan('A'), 'A' | kScanShift);
+  EXPECT_EQ(sink_->KeyScan('\x80'), 'E' | kScanCtrl | kScanAlt);  // € with AltGr
+  EXPECT_EQ(sink_->KeyScan('\xB4'), 0xBA);                       // the dead acute
+  EXPECT_EQ(sink_->KeyScan('\x85'), kNoKey);                     // … has no key
+}
+
+TEST_F(X11Desktop, TextTypedThroughTheKeyboardReachesTheClient) {
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeText(kPortugueseText + " A\x80!");
+  Settle();
+  EXPECT_EQ(client_->text, kPortugueseText + " A\x80!");
+}
+
+TEST_F(X11Desktop, HookReportsTheKeysAndCharactersTypedIntoTheClient) {
+  Hook();
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeText(kPortugueseText);
+  Settle();
+  EXPECT_EQ(client_->text, kPortugueseText);
+  EXPECT_EQ(handler_.Characters(), kPortugueseText);
+  const std::vector<std::uintptr_t> keys = handler_.KeysDown();
+  ASSERT_FALSE(keys.empty());
+  EXPECT_EQ(keys.front(), 'A');
+  // The key downs are the ones the keyboard counts for its own text.
+  EXPECT_EQ(static_cast<int32_t>(keys.size()), keyboard.CountTypedKeystrokes(kPortugueseText));
+}
+
+TEST_F(X11Desktop, ThirdLevelCharacterReportsAsManyKeyDownsAsCounted) {
+  Hook();
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeText("\x80@");
+  Settle();
+  EXPECT_EQ(client_->text, "\x80@");
+  EXPECT_EQ(handler_.Characters(), "\x80@");
+  EXPECT_EQ(static_cast<int32_t>(handler_.KeysDown().size()),
+            keyboard.CountTypedKeystrokes("\x80@"));
+}
+
+TEST_F(X11Desktop, SpecialKeyReachesTheProgramAndNotTheClient) {
+  Hook();
+  AddSpecialKey('Z');
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeText("aza");
+  Settle();
+  EXPECT_EQ(client_->text, "aa");
+  EXPECT_EQ(handler_.Characters(), "aa");
+  EXPECT_EQ(handler_.KeysDown(), (std::vector<std::uintptr_t>{'A', 'Z', 'A'}));
+  DeleteSpecialKey('Z');
+  keyboard.TypeText("z");
+  Settle();
+  EXPECT_EQ(client_->text, "aaz");
+}
+
+TEST_F(X11Desktop, CapturedClicksAreReportedAndDoNotReachTheClient) {
+  Hook();
+  AddMouseButtons();
+  Click(1);
+  Settle();
+  EXPECT_EQ(client_->buttonPresses, 0);
+  EXPECT_EQ(handler_.Count(WM_HOOK_LEFT_BUTTON_DOWN), 1);
+  EXPECT_EQ(handler_.Count(WM_HOOK_LEFT_BUTTON_UP), 1);
+  DeleteMouseButtons();
+  Click(3);
+  Settle();
+  EXPECT_EQ(client_->buttonPresses, 1);
+  EXPECT_EQ(handler_.Count(WM_HOOK_RIGHT_BUTTON_DOWN), 1);
+}
+
+TEST_F(X11Desktop, KeySequenceCtrlAWorks) {
+  Hook();
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeKeySequence("Ctrl+a");
+  Settle();
+  EXPECT_EQ(client_->text, "\x01");
+  EXPECT_EQ(handler_.Characters(), "\x01");
+  EXPECT_EQ(handler_.KeysDown(), (std::vector<std::uintptr_t>{0x11, 'A'}));
+}
+
+TEST_F(X11Desktop, KeysOfAnotherClientAreNotReported) {
+  Hook();
+  RecordingWindow other(server_->Name());
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeText("ab");
+  Settle();
+  other.Pump(50);
+  EXPECT_EQ(other.text, "ab");
+  EXPECT_TRUE(handler_.posted.empty());
+}
+
+TEST_F(X11Desktop, ForegroundIsTheFocusedClientWindow) {
+  X11Foreground foreground(server_->Name());
+  EXPECT_EQ(foreground.Foreground(), client_->Id());
+  EXPECT_EQ(foreground.ThreadOfWindow(client_->Id()), client_->Client());
+  EXPECT_FALSE(foreground.CaretPosition(client_->Id()).has_value());
+  const auto area = foreground.ClientArea(client_->Id());
+  ASSERT_TRUE(area.has_value());
+  EXPECT_EQ(area->right - area->left, 300);
+  foreground.MovePointer({20, 20});
+  EXPECT_TRUE(foreground.IsPointerOver(client_->Id()));
+  client_->Destroy();
+  EXPECT_EQ(foreground.ThreadOfWindow(client_->Id()), 0u);
+  EXPECT_EQ(foreground.Title(client_->Id()), "");
+  EXPECT_FALSE(foreground.ClientArea(client_->Id()).has_value());
+  foreground.BringToForeground(client_->Id());  // gone: nothing happens
+}
+
+TEST_F(X11Desktop, OddInputIsSilent) {
+  Hook();
+  CKeyboard keyboard(*sink_);
+  keyboard.TapNamedKey("NaoExiste");       // not a key name: typed as text
+  keyboard.PressNamedKey("\x85");           // no key for the character
+  keyboard.ReleaseNamedKey("\x85");
+  keyboard.TypeText("\x85\x81");
+  sink_->SendKeyEvent(0xFF, true);          // no key for the code
+  sink_->SendKeyEvent(0xFF, false);
+  Settle();
+  EXPECT_EQ(client_->text, "NaoExiste");
+  // The destination went away: the reports are dropped.
+  loop_.DestroyWindow(destination_);
+  keyboard.TypeText("ok");
+  Settle();
+  EXPECT_EQ(client_->text, "NaoExisteok");
+  EXPECT_TRUE(messages_.messages.empty());
+}
+
+}  // namespace
+}  // namespace vorelio
