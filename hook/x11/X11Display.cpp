@@ -1,5 +1,9 @@
 #include "hook/x11/X11Display.h"
 
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -12,6 +16,7 @@ namespace {
 std::mutex guardedMutex;
 std::array<Display*, 32> guarded{};
 XErrorHandler previousHandler = nullptr;
+XIOErrorHandler previousIoHandler = nullptr;
 std::once_flag handlerInstalled;
 
 bool IsGuarded(Display* display) {
@@ -22,6 +27,13 @@ bool IsGuarded(Display* display) {
 int IgnoreGuardedErrors(Display* display, XErrorEvent* error) {
   if (IsGuarded(display) || previousHandler == nullptr) return 0;
   return previousHandler(display, error);
+}
+
+// The default IO error handler ends the process; a guarded connection is
+// only marked lost (by the exit handler below).
+int KeepGuardedConnections(Display* display) {
+  if (IsGuarded(display) || previousIoHandler == nullptr) return 0;
+  return previousIoHandler(display);
 }
 
 // Called after the IO error handler; returning marks the connection dead
@@ -41,19 +53,36 @@ void Guard(Display* display, bool add) {
 X11Display::X11Display(const char* name) {
   display_ = XOpenDisplay(name);
   if (display_ == nullptr) return;
-  std::call_once(handlerInstalled, [] { previousHandler = XSetErrorHandler(IgnoreGuardedErrors); });
+  std::call_once(handlerInstalled, [] {
+    previousHandler = XSetErrorHandler(IgnoreGuardedErrors);
+    previousIoHandler = XSetIOErrorHandler(KeepGuardedConnections);
+    // Writing to a server that went away raises SIGPIPE, whose default
+    // ends the process; a program that chose its own handling keeps it.
+    struct sigaction current {};
+    if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+      signal(SIGPIPE, SIG_IGN);
+    }
+  });
   Guard(display_, true);
   XSetIOErrorExitHandler(display_, KeepRunningAfterLoss, &lost_);
 }
 
 X11Display::~X11Display() {
   if (display_ == nullptr) return;
-  XCloseDisplay(display_);
+  // Closing a connection whose server went away can block inside Xlib for
+  // ever; such a connection is left as it is.
+  if (IsAlive()) XCloseDisplay(display_);
   Guard(display_, false);
 }
 
 bool X11Display::IsAlive() const {
-  return display_ != nullptr && !lost_.load();
+  if (display_ == nullptr || lost_.load()) return false;
+  // The server's end closed: the socket reads as ended.
+  pollfd wait{ConnectionNumber(display_), POLLIN, 0};
+  if (poll(&wait, 1, 0) <= 0) return true;
+  if ((wait.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) return false;
+  char byte = 0;
+  return recv(wait.fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) != 0;
 }
 
 Window X11Display::Root() const { return display_ != nullptr ? DefaultRootWindow(display_) : 0; }

@@ -118,11 +118,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   void StopObserving() {
     recorder_.Stop();
     std::lock_guard lock(mutex_);
-    if (control_ != nullptr) {
+    // A lost connection is never touched again: Xlib may block on it.
+    if (control_ != nullptr && control_->IsAlive()) {
       for (const Window window : grabbed_) Ungrab(window);
-      grabbed_.clear();
-      if (control_->IsAlive()) XSync(control_->Get(), False);
+      XSync(control_->Get(), False);
     }
+    grabbed_.clear();
     control_.reset();
     keymap_.reset();
   }

@@ -32,7 +32,7 @@ bool ReadCardinal(Display* display, Window window, const char* name, Atom type,
                          &items, &remaining, &data) != Success) {
     return false;
   }
-  const bool found = data != nullptr && format == 32 && items == 1;
+  const bool found = data != nullptr && actualType == type && format == 32 && items == 1;
   if (found) value = *reinterpret_cast<unsigned long*>(data);
   if (data != nullptr) XFree(data);
   return found;

@@ -47,7 +47,8 @@ bool X11Foreground::IsOpen() const { return display_->IsAlive(); }
 
 DesktopWindow X11Foreground::Foreground() {
   if (!IsOpen()) return 0;
-  return x11::FocusedTopLevel(display_->Get());
+  const Window window = x11::FocusedTopLevel(display_->Get());
+  return IsOpen() ? window : 0;  // a lost connection answers nothing sound
 }
 
 std::string X11Foreground::Title(DesktopWindow window) {
