@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "hook/HookPredarin.h"
+#include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
 #include "platform/MessageBox.h"
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
   }
 
   vorelio::testing::RecordingWindow client(displayName);
+  // A private X server is a desktop of its own: so is the hook state
+  // (test programs run side by side share the user's segment otherwise).
+  vorelio::hook::UsePrivateSegment();
   vorelio::SteadyLoopClock clock;
   vorelio::MessageLoop loop(clock);
   KeyDownWatcher watcher;

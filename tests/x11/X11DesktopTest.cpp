@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hook/HookPredarin.h"
+#include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
 #include "output/Keyboard.h"
@@ -73,6 +74,9 @@ class X11Desktop : public ::testing::Test {
 
   void SetUp() override {
     if (!server_->IsRunning()) GTEST_SKIP() << "Xvfb could not start: no X11 tests";
+    // A private X server is a desktop of its own: so is the hook state
+    // (test programs run side by side share the user's segment otherwise).
+    hook::UsePrivateSegment();
     client_ = std::make_unique<RecordingWindow>(server_->Name());
     sink_ = std::make_unique<X11KeystrokeSink>(server_->Name());
     ASSERT_TRUE(sink_->IsOpen());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "hook/HookPredarin.h"
+#include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
 #include "output/Keyboard.h"
@@ -26,6 +27,9 @@ class NoHandler final : public MessageHandler {
 TEST(X11ServerLoss, HookSinkAndForegroundGoQuiet) {
   testing::XvfbServer server;
   if (!server.IsRunning()) GTEST_SKIP() << "Xvfb could not start: no X11 tests";
+  // A private X server is a desktop of its own: so is the hook state
+  // (test programs run side by side share the user's segment otherwise).
+  hook::UsePrivateSegment();
   SteadyLoopClock clock;
   MessageLoop loop(clock);
   NoHandler handler;

@@ -3,18 +3,15 @@
 // Portuguese keymap. Tests skip when it cannot start.
 #pragma once
 
-#include <X11/Xlib.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <thread>
 
 extern char** environ;
 
@@ -23,14 +20,7 @@ namespace vorelio::testing {
 class XvfbServer {
  public:
   XvfbServer() {
-    for (int number = 91; number < 140 && !running_; ++number) {
-      if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock") ||
-          std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(number))) {
-        continue;
-      }
-      name_ = ":" + std::to_string(number);
-      running_ = Start();
-    }
+    running_ = Start();
     if (running_) {
       const std::string command = "setxkbmap -display " + name_ + " pt";
       running_ = std::system(command.c_str()) == 0;
@@ -52,32 +42,43 @@ class XvfbServer {
   }
 
  private:
+  // Xvfb picks a free display number itself and writes it to a pipe
+  // (-displayfd), so test programs running side by side never share one.
   bool Start() {
-    std::string screen = "640x480x24";
-    const char* arguments[] = {"Xvfb", name_.c_str(), "-noreset", "-nolisten", "tcp",
-                               "-screen", "0", screen.c_str(), nullptr};
+    int report[2];
+    if (pipe(report) != 0) return false;
+    const std::string reportFd = "3";
+    const char* arguments[] = {"Xvfb", "-displayfd", reportFd.c_str(), "-noreset", "-nolisten",
+                               "tcp", "-screen", "0", "640x480x24", nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, report[1], 3);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const int spawned = posix_spawnp(&pid_, "Xvfb", &actions, nullptr,
                                      const_cast<char* const*>(arguments), environ);
     posix_spawn_file_actions_destroy(&actions);
+    close(report[1]);
     if (spawned != 0) {
       pid_ = -1;
+      close(report[0]);
       return false;
     }
-    // Up to 10 s for the server to accept connections.
-    for (int attempt = 0; attempt < 200; ++attempt) {
-      if (Display* display = XOpenDisplay(name_.c_str())) {
-        XCloseDisplay(display);
-        return true;
-      }
-      if (waitpid(pid_, nullptr, WNOHANG) == pid_) break;  // it gave up
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // Up to 10 s for the number: the server is ready when it writes it.
+    std::string number;
+    pollfd wait{report[0], POLLIN, 0};
+    while (poll(&wait, 1, 10000) > 0) {
+      char digit = 0;
+      if (read(report[0], &digit, 1) != 1 || digit == '\n') break;
+      number += digit;
     }
-    Kill();
-    return false;
+    close(report[0]);
+    if (number.empty()) {
+      Kill();
+      return false;
+    }
+    name_ = ":" + number;
+    return true;
   }
 
   std::string name_;
