@@ -92,9 +92,11 @@ long GetMessageProcedure(int code, std::uintptr_t /*removal*/, const HookedMessa
   if (code != HC_ACTION || segment == nullptr || message == nullptr) return kPassOn;
   if (message->message != WM_CHAR) return kPassOn;
   char processPath[kProcessPathSize] = {};
-  if (HookSystem* system = CurrentHookSystem()) system->ProcessPath(processPath, sizeof processPath);
+  HookSystem* system = CurrentHookSystem();
+  if (system != nullptr) system->ProcessPath(processPath, sizeof processPath);
   processPath[kProcessPathSize - 1] = '\0';
-  if (DeliversCharactersTwice(processPath)) {
+  if (system != nullptr && system->CharactersMayArriveTwice() &&
+      DeliversCharactersTwice(processPath)) {
     // ">=" rather than "==": a lost update between two processes must not
     // leave the counter above 2, where it would never report again.
     const int32_t counter = segment->characterCounter.load(std::memory_order_relaxed) + 1;

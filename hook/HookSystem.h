@@ -58,6 +58,13 @@ class HookSystem {
   // The executable path of the process whose hook procedure is running,
   // copied into `path` (NUL-terminated, cut to `size`); must not allocate.
   virtual void ProcessPath(char* path, std::size_t size) = 0;
+  // Whether this desktop may hand an application's characters to the
+  // get-message procedure twice, as Windows does for a few programs (the
+  // library then reports every second one for them). The X11 backend works
+  // out one character per key event for every program: it says false, or
+  // LibreOffice (whose binary is also "soffice.bin") would lose every other
+  // character.
+  virtual bool CharactersMayArriveTwice() const { return true; }
   // The special-key table or the mouse capture changed: a backend that must
   // grab keys or buttons to swallow them follows the new state.
   virtual void SwallowingChanged() = 0;

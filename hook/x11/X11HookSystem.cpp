@@ -74,6 +74,8 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   }
 
   // Called on the recorder's thread, from the procedures this backend calls.
+  // Characters come from our own translation of each key event, once.
+  bool CharactersMayArriveTwice() const override { return false; }
   void ProcessPath(char* path, std::size_t size) override {
     if (size == 0) return;
     std::strncpy(path, processPath_.data(), size - 1);

@@ -76,6 +76,9 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   // Sets the text and the caret (cut to the text) without any event.
   void SetText(WindowHandle window, std::string text, std::size_t caret);
   void SetReadsCharactersTwice(WindowHandle window, bool twice);
+  // Whether the desktop admits that characters arrive twice at all (Windows
+  // does; an X11 desktop translates every key once). Default: it does.
+  void SetCharactersMayArriveTwice(bool may) { charactersMayArriveTwice_ = may; }
 
   // Foreground and keyboard focus; 0 takes the focus away from every
   // application. The listener hears every change.
@@ -113,6 +116,7 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   int16_t KeyState(int virtualKey) override;
   void ProcessPath(char* path, std::size_t size) override;
   void SwallowingChanged() override { ++swallowingChanges_; }
+  bool CharactersMayArriveTwice() const override { return charactersMayArriveTwice_; }
   MessageBoxService& Messages() override { return messages_; }
 
   // KeystrokeSink: synthesized keys go where typed keys go.
@@ -147,6 +151,7 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   SimKeyboardLayout layout_;
   hook::HookHandle nextHook_ = 1;
   int swallowingChanges_ = 0;
+  bool charactersMayArriveTwice_ = true;
   std::string log_;
 };
 

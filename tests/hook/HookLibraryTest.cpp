@@ -131,6 +131,18 @@ TEST_F(HookTest, ListedProgramsReadingCharactersTwiceReportEverySecondOne) {
   EXPECT_EQ(Reports(), "down:65 char:a up:65 down:66 char:b up:66");
 }
 
+TEST_F(HookTest, ADesktopThatTranslatesEveryKeyOnceNeverHalvesCharacters) {
+  // On X11 LibreOffice's binary is also "soffice.bin", and its characters
+  // arrive once: every one of them is reported.
+  desktop.SetCharactersMayArriveTwice(false);
+  const WindowHandle office =
+      desktop.AddApplication("office", "/usr/lib/libreoffice/program/soffice.bin");
+  ASSERT_EQ(InitializeHook(desktop.Application(office).thread, destination), 1);
+  desktop.Focus(office);
+  desktop.TypeText("ab");
+  EXPECT_EQ(Reports(), "down:65 char:a up:65 down:66 char:b up:66");
+}
+
 TEST_F(HookTest, TheDoubleCharacterRuleGoesByTheCaseSensitiveProgramName) {
   // A listed name that reads characters once loses every other one, as it
   // always did; an unlisted program reading twice reports both.
