@@ -49,7 +49,11 @@ void X11CharacterTranslator::SetKeymap(xkb_keymap* keymap, uint32_t lockedModifi
   xkb_keymap_unref(keymap_);
   keymap_ = keymap != nullptr ? xkb_keymap_ref(keymap) : nullptr;
   state_ = keymap_ != nullptr ? xkb_state_new(keymap_) : nullptr;
-  if (state_ != nullptr) xkb_state_update_mask(state_, 0, 0, lockedModifiers, 0, 0, lockedGroup);
+  if (state_ != nullptr) {
+    xkb_state_update_mask(state_, 0, 0, lockedModifiers, 0, 0, lockedGroup);
+    for (std::size_t keycode = 0; keycode < pressed_.size(); ++keycode)
+      if (pressed_[keycode]) xkb_state_update_key(state_, static_cast<xkb_keycode_t>(keycode), XKB_KEY_DOWN);
+  }
   if (compose_ != nullptr) xkb_compose_state_reset(compose_);
 }
 
@@ -82,6 +86,7 @@ void X11CharacterTranslator::KeyEvent(Keycode keycode, bool down, bool typesChar
       }
     }
   }
+  if (keycode < pressed_.size()) pressed_[keycode] = down;
   xkb_state_update_key(state_, keycode, down ? XKB_KEY_DOWN : XKB_KEY_UP);
 }
 

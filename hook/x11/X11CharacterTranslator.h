@@ -9,6 +9,8 @@
 // Characters with no Windows-1252 byte are dropped.
 #pragma once
 
+#include <array>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,6 +55,9 @@ class X11CharacterTranslator {
   xkb_state* state_ = nullptr;
   xkb_compose_table* composeTable_ = nullptr;
   xkb_compose_state* compose_ = nullptr;
+  // Keys held down, so that a new keymap (X servers announce one when the
+  // injecting device takes over) keeps Ctrl, Shift and AltGr held.
+  std::array<bool, 256> pressed_{};
 };
 
 }  // namespace vorelio::x11

@@ -5,6 +5,8 @@
 // gtest before any X11 header: Xlib defines None, Bool, Status...
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,10 +96,21 @@ class X11Desktop : public ::testing::Test {
     ASSERT_EQ(InitializeHook(client_->Client(), destination_), 1);
   }
   // Lets the client, the hook's thread and our loop catch up.
+  // Injected keys travel through the server, the client and the recording
+  // thread: wait until nothing new has arrived for 300 ms (at most 6 s), so
+  // a loaded machine slows the test down instead of failing it.
   void Settle() {
-    for (int round = 0; round < 4; ++round) {
+    std::size_t lastText = SIZE_MAX;
+    std::size_t lastPosted = SIZE_MAX;
+    int quietRounds = 0;
+    for (int round = 0; round < 120 && quietRounds < 6; ++round) {
       client_->Pump(40);
       loop_.WaitAndDispatch(10);
+      const std::size_t text = client_->text.size();
+      const std::size_t posted = handler_.posted.size();
+      quietRounds = text == lastText && posted == lastPosted ? quietRounds + 1 : 0;
+      lastText = text;
+      lastPosted = posted;
     }
   }
   void Click(unsigned button) {

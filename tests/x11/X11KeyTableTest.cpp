@@ -130,6 +130,23 @@ TEST_F(PortugueseKeymap, SwallowedKeysTypeNothingButModifiersStillCount) {
   EXPECT_EQ(characters, "aA");
 }
 
+// The server announces a new keymap when the injecting device takes over,
+// sometimes between Ctrl's press and the letter: Ctrl must stay held.
+TEST_F(PortugueseKeymap, ANewKeymapKeepsTheKeysHeldDown) {
+  X11CharacterTranslator translator;
+  translator.SetKeymap(keymap_, 0, 0);
+  std::string characters;
+  translator.KeyEvent(Key("LCTL"), true, true, characters);
+  translator.SetKeymap(keymap_, 0, 0);
+  translator.KeyEvent(Key("AC01"), true, true, characters);
+  EXPECT_EQ(characters, "\x01");
+  translator.KeyEvent(Key("AC01"), false, true, characters);
+  translator.KeyEvent(Key("LCTL"), false, true, characters);
+  translator.SetKeymap(keymap_, 0, 0);
+  translator.KeyEvent(Key("AC01"), true, true, characters);
+  EXPECT_EQ(characters, "\x01" "a");
+}
+
 TEST(X11CharacterTranslatorWithoutKeymap, TranslatesNothing) {
   X11CharacterTranslator translator;
   std::string characters;
