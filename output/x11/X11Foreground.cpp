@@ -69,7 +69,44 @@ uint32_t X11Foreground::ThreadOfWindow(DesktopWindow window) {
   return x11::ClientOfWindow(display_->Get(), window);
 }
 
-std::optional<ScreenPoint> X11Foreground::CaretPosition(DesktopWindow) { return std::nullopt; }
+namespace {
+
+// True when `window` is `ancestor` or lies inside it.
+bool IsInside(Display* display, Window window, Window ancestor) {
+  for (int depth = 0; window != None && depth < 64; ++depth) {
+    if (window == ancestor) return true;
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) return false;
+    if (children != nullptr) XFree(children);
+    window = parent == root ? None : parent;
+  }
+  return false;
+}
+
+}  // namespace
+
+// X11 has no caret. Without the accessibility bus the best estimate is the
+// window that holds the keyboard focus: its top-left corner, which for
+// toolkits with a window per text field is the field, and otherwise the
+// application's window.
+std::optional<ScreenPoint> X11Foreground::CaretPosition(DesktopWindow window) {
+  if (!IsOpen() || window == 0) return std::nullopt;
+  Display* display = display_->Get();
+  Window focus = None;
+  int revert = 0;
+  XGetInputFocus(display, &focus, &revert);
+  if (focus == None || focus == PointerRoot || !IsInside(display, focus, window))
+    return std::nullopt;
+  int x = 0;
+  int y = 0;
+  Window child = None;
+  if (!XTranslateCoordinates(display, focus, DefaultRootWindow(display), 0, 0, &x, &y, &child))
+    return std::nullopt;
+  return ScreenPoint{x, y};
+}
 
 bool X11Foreground::IsPointerOver(DesktopWindow window) {
   if (!IsOpen() || window == 0) return false;
@@ -77,18 +114,7 @@ bool X11Foreground::IsPointerOver(DesktopWindow window) {
   int x = 0;
   int y = 0;
   Window under = x11::WindowUnderPointer(display, x, y);
-  // Climb from the deepest window to the root, looking for `window`.
-  for (int depth = 0; under != None && depth < 64; ++depth) {
-    if (under == window) return true;
-    Window root = None;
-    Window parent = None;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, under, &root, &parent, &children, &count) == 0) return false;
-    if (children != nullptr) XFree(children);
-    under = parent == root ? None : parent;
-  }
-  return false;
+  return IsInside(display, under, window);
 }
 
 std::optional<ScreenRect> X11Foreground::ClientArea(DesktopWindow window) {

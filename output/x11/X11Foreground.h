@@ -9,9 +9,10 @@
 // (hook/x11/X11Windows.h), so ThreadOfWindow's answer is what InitializeHook
 // takes.
 //
-// The caret position needs the accessibility bus (AT-SPI), which this
-// class does not use: CaretPosition answers nothing, and the target keeps
-// (0, 0).
+// The caret position proper needs the accessibility bus (AT-SPI), which
+// this class does not use: CaretPosition answers the top-left corner of the
+// window that holds the keyboard focus, when it lies in the given window,
+// and nothing otherwise.
 //
 // Failure: without a display, or once the server went away, every query
 // gives its "unknown" answer (0, "", nothing, false) and the actions do

@@ -229,7 +229,17 @@ TEST_F(X11Desktop, ForegroundIsTheFocusedClientWindow) {
   X11Foreground foreground(server_->Name());
   EXPECT_EQ(foreground.Foreground(), client_->Id());
   EXPECT_EQ(foreground.ThreadOfWindow(client_->Id()), client_->Client());
-  EXPECT_FALSE(foreground.CaretPosition(client_->Id()).has_value());
+  // No caret on X11: the focused window's corner stands for it.
+  Display* mover = XOpenDisplay(server_->Name());
+  XMoveWindow(mover, client_->Id(), 40, 30);
+  XSync(mover, False);
+  const auto caret = foreground.CaretPosition(client_->Id());
+  XMoveWindow(mover, client_->Id(), 0, 0);
+  XSync(mover, False);
+  XCloseDisplay(mover);
+  ASSERT_TRUE(caret.has_value());
+  EXPECT_EQ(*caret, (ScreenPoint{40, 30}));
+  EXPECT_FALSE(foreground.CaretPosition(client_->Id() + 12345).has_value());
   const auto area = foreground.ClientArea(client_->Id());
   ASSERT_TRUE(area.has_value());
   EXPECT_EQ(area->right - area->left, 300);
