@@ -109,4 +109,13 @@ bool IsLetter(char c) {
          kAccentedSmall.find(c) != std::string_view::npos;
 }
 
+int16_t PortugueseKeyScan(char c) {
+  const std::optional<KeyPress> press = PortugueseKeyFor(c);
+  if (!press) return -1;
+  int scan = press->virtualKey;
+  if (press->shift) scan |= 0x100;
+  if (press->altGr) scan |= 0x200 | 0x400;
+  return static_cast<int16_t>(scan);
+}
+
 }  // namespace vorelio

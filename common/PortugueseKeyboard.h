@@ -17,14 +17,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/VirtualKeys.h"
+
 namespace vorelio {
 
-// Windows virtual-key codes of the keys that are not letters or digits on
-// this layout.
+// Windows virtual-key codes of the punctuation keys of this layout (the
+// others are in common/VirtualKeys.h).
 namespace vk {
-inline constexpr uint8_t kSpace = 0x20;
-inline constexpr uint8_t kReturn = 0x0D;
-inline constexpr uint8_t kTab = 0x09;
 inline constexpr uint8_t kAcuteGrave = 0xBA;     // VK_OEM_1: ´ `
 inline constexpr uint8_t kPlus = 0xBB;           // VK_OEM_PLUS: + * ¨
 inline constexpr uint8_t kComma = 0xBC;          // VK_OEM_COMMA: , ;
@@ -52,6 +51,9 @@ struct KeyPress {
 // lacks). The dead-key characters themselves (´ ` ~ ^ ¨) answer with their
 // dead key.
 std::optional<KeyPress> PortugueseKeyFor(char c);
+// The same in VkKeyScanA's form: low byte the virtual-key code, 0x100 Shift,
+// AltGr as Ctrl+Alt (0x600); -1 for a character with no key.
+int16_t PortugueseKeyScan(char c);
 
 // An accented letter typed as a dead key followed by a base letter.
 struct DeadKeyDecomposition {

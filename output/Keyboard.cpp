@@ -5,17 +5,13 @@
 #include "common/PortugueseKeyboard.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
+#include "common/VirtualKeys.h"
 #include "keyboards/ProgramKeys.h"
 
 namespace vorelio {
 
 namespace {
 
-constexpr uint8_t kBackspaceKey = 0x08;
-constexpr uint8_t kReturnKey = 0x0D;
-constexpr uint8_t kShiftKey = 0x10;
-constexpr uint8_t kControlKey = 0x11;
-constexpr uint8_t kAltKey = 0x12;
 
 // The modifiers of a KeyScan result, in the order they go down.
 struct Modifier {
@@ -23,7 +19,7 @@ struct Modifier {
   uint8_t virtualKey;
 };
 constexpr Modifier kModifiers[] = {
-    {kScanShift, kShiftKey}, {kScanCtrl, kControlKey}, {kScanAlt, kAltKey}};
+    {kScanShift, vk::kShift}, {kScanCtrl, vk::kControl}, {kScanAlt, vk::kMenu}};
 
 constexpr std::string_view kChordSeparators = " {}";
 constexpr std::string_view kKeySeparator = "+";
@@ -76,7 +72,7 @@ void CKeyboard::SendPlainCharacter(char c) {
   // (or a page break) for one "\r\n".
   if (c == '\r') return;
   if (c == '\n') {
-    Tap(kReturnKey);
+    Tap(vk::kReturn);
     return;
   }
   const KeyScanResult scan = sink_.KeyScan(c);
@@ -94,7 +90,7 @@ void CKeyboard::Tap(uint8_t virtualKey) {
 }
 
 void CKeyboard::SendBackspaces(int count) {
-  for (int i = 0; i < count; ++i) Tap(kBackspaceKey);
+  for (int i = 0; i < count; ++i) Tap(vk::kBack);
 }
 
 std::optional<uint8_t> CKeyboard::NamedKeyCode(std::string_view name) {

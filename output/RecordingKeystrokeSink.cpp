@@ -11,12 +11,7 @@ void RecordingKeystrokeSink::SendKeyEvent(uint8_t virtualKey, bool down) {
 }
 
 KeyScanResult RecordingKeystrokeSink::KeyScan(char character) {
-  const auto key = PortugueseKeyFor(character);
-  if (!key) return kNoKey;
-  int scan = key->virtualKey;
-  if (key->shift) scan |= kScanShift;
-  if (key->altGr) scan |= kScanCtrl | kScanAlt;
-  return static_cast<KeyScanResult>(scan);
+  return PortugueseKeyScan(character);
 }
 
 }  // namespace vorelio

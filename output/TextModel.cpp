@@ -3,19 +3,12 @@
 #include <algorithm>
 
 #include "common/Text.h"
+#include "common/VirtualKeys.h"
 #include "output/Keyboard.h"
 
 namespace vorelio {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kPageUp = 33;
-constexpr int kHome = 36;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-constexpr int kDelete = 46;
 
 // The index of the last terminator in text[0, end), or -1.
 int LastTerminatorBefore(std::string_view text, int end) {
@@ -60,28 +53,28 @@ void TextModel::Reset() {
 void TextModel::KeyDown(int virtualKey, bool isProgramKey) {
   const int length = static_cast<int>(text_.size());
   switch (virtualKey) {
-    case kBackspace:
+    case vk::kBack:
       if (caret_ >= 1 && caret_ <= length) {
         text_.erase(static_cast<std::size_t>(caret_ - 1), 1);
         --caret_;
       }
       break;
-    case kLeft:
+    case vk::kLeft:
       if (caret_ >= 1 && caret_ <= length) --caret_;
       break;
-    case kRight:
+    case vk::kRight:
       if (caret_ >= 0 && caret_ < length) ++caret_;
       break;
-    case kDelete:
+    case vk::kDelete:
       if (caret_ >= 0 && caret_ < length) text_.erase(static_cast<std::size_t>(caret_), 1);
       break;
-    case kUp:
-    case kDown:
+    case vk::kUp:
+    case vk::kDown:
       Reset();
       break;
     default:
       // A swallowed program key never reached the application.
-      if (virtualKey >= kPageUp && virtualKey <= kHome && !isProgramKey) Reset();
+      if (virtualKey >= vk::kPrior && virtualKey <= vk::kHome && !isProgramKey) Reset();
       break;
   }
 }

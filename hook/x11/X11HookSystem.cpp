@@ -18,6 +18,7 @@
 #include "hook/x11/X11Keymap.h"
 #include "hook/x11/X11Windows.h"
 #include "platform/MessageNumbers.h"
+#include "common/VirtualKeys.h"
 
 namespace vorelio::hook {
 namespace {
@@ -69,7 +70,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   int16_t KeyState(int virtualKey) override {
     if (virtualKey < 0 || virtualKey > 255) return 0;
     int16_t state = pressed_[virtualKey].load() ? static_cast<int16_t>(0x8000) : 0;
-    if (virtualKey == x11::kVkCapital && capsLock_.load()) state |= 1;
+    if (virtualKey == vk::kCapital && capsLock_.load()) state |= 1;
     return state;
   }
 
@@ -238,7 +239,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const uint32_t scan = x11::ScanCodeOf(keycode);
     uint32_t flags = 1 | ((scan & 0xFF) << 16);
     if ((scan & 0x100) != 0) flags |= 1u << 24;
-    if (pressed_[x11::kVkMenu].load()) flags |= 1u << 29;
+    if (pressed_[vk::kMenu].load()) flags |= 1u << 29;
     if (wasDown) flags |= 1u << 30;
     if (!down) flags |= 1u << 31;
     const auto lParam = static_cast<std::intptr_t>(static_cast<int32_t>(flags));

@@ -8,6 +8,7 @@
 
 #include "common/PortugueseKeyboard.h"
 #include "common/Text.h"
+#include "common/VirtualKeys.h"
 
 namespace vorelio::x11 {
 namespace {
@@ -18,11 +19,11 @@ struct NamedSymbol {
 };
 constexpr NamedSymbol kNamedSymbols[] = {
     {XKB_KEY_BackSpace, 0x08},  {XKB_KEY_Tab, 0x09},         {XKB_KEY_ISO_Left_Tab, 0x09},
-    {XKB_KEY_Return, 0x0D},     {XKB_KEY_KP_Enter, 0x0D},    {XKB_KEY_Shift_L, kVkShift},
-    {XKB_KEY_Shift_R, kVkShift}, {XKB_KEY_Control_L, kVkControl},
-    {XKB_KEY_Control_R, kVkControl}, {XKB_KEY_Alt_L, kVkMenu}, {XKB_KEY_Alt_R, kVkMenu},
-    {XKB_KEY_Meta_L, kVkMenu},  {XKB_KEY_ISO_Level3_Shift, kVkMenu},
-    {XKB_KEY_Pause, 0x13},      {XKB_KEY_Caps_Lock, kVkCapital}, {XKB_KEY_Escape, 0x1B},
+    {XKB_KEY_Return, 0x0D},     {XKB_KEY_KP_Enter, 0x0D},    {XKB_KEY_Shift_L, vk::kShift},
+    {XKB_KEY_Shift_R, vk::kShift}, {XKB_KEY_Control_L, vk::kControl},
+    {XKB_KEY_Control_R, vk::kControl}, {XKB_KEY_Alt_L, vk::kMenu}, {XKB_KEY_Alt_R, vk::kMenu},
+    {XKB_KEY_Meta_L, vk::kMenu},  {XKB_KEY_ISO_Level3_Shift, vk::kMenu},
+    {XKB_KEY_Pause, 0x13},      {XKB_KEY_Caps_Lock, vk::kCapital}, {XKB_KEY_Escape, 0x1B},
     {XKB_KEY_space, 0x20},      {XKB_KEY_Prior, 0x21},       {XKB_KEY_Next, 0x22},
     {XKB_KEY_End, 0x23},        {XKB_KEY_Home, 0x24},        {XKB_KEY_Left, 0x25},
     {XKB_KEY_Up, 0x26},         {XKB_KEY_Right, 0x27},       {XKB_KEY_Down, 0x28},

@@ -19,11 +19,6 @@ namespace vorelio::x11 {
 
 using Keycode = uint32_t;  // an X keycode; 0: none
 
-inline constexpr uint8_t kVkShift = 0x10;
-inline constexpr uint8_t kVkControl = 0x11;
-inline constexpr uint8_t kVkMenu = 0x12;
-inline constexpr uint8_t kVkCapital = 0x14;
-
 // The key and the level (Shift, AltGr) that type a character.
 struct CharacterKey {
   Keycode keycode = 0;

@@ -7,6 +7,7 @@
 
 #include "hook/x11/X11Display.h"
 #include "hook/x11/X11Keymap.h"
+#include "common/VirtualKeys.h"
 
 namespace vorelio {
 namespace {
@@ -14,8 +15,8 @@ namespace {
 constexpr auto kKeyDownSpacing = std::chrono::milliseconds(6);
 
 bool IsModifier(uint8_t virtualKey) {
-  return virtualKey == x11::kVkShift || virtualKey == x11::kVkControl ||
-         virtualKey == x11::kVkMenu;
+  return virtualKey == vk::kShift || virtualKey == vk::kControl ||
+         virtualKey == vk::kMenu;
 }
 
 }  // namespace
@@ -62,20 +63,20 @@ void X11KeystrokeSink::FlushPendingAlt(uint32_t nextKeycode) {
   altPending_ = false;
   const uint32_t altGr = keymap_->Keys().AltGrKeycode();
   if (nextKeycode != 0 && altGr != 0 && keymap_->Keys().HasAltGrLevel(nextKeycode)) {
-    InjectVirtualKey(x11::kVkControl, false);
+    InjectVirtualKey(vk::kControl, false);
     ctrlInjected_ = false;
     ctrlGivenToAltGr_ = true;
     Inject(altGr, true);
     altGrInjected_ = true;
   } else {
-    InjectVirtualKey(x11::kVkMenu, true);
+    InjectVirtualKey(vk::kMenu, true);
   }
 }
 
 void X11KeystrokeSink::SendKeyEvent(uint8_t virtualKey, bool down) {
   if (!IsOpen()) return;
   keymap_->Refresh();
-  if (virtualKey == x11::kVkControl) {
+  if (virtualKey == vk::kControl) {
     if (down) {
       FlushPendingAlt(0);
       InjectVirtualKey(virtualKey, true);
@@ -89,7 +90,7 @@ void X11KeystrokeSink::SendKeyEvent(uint8_t virtualKey, bool down) {
     }
     return;
   }
-  if (virtualKey == x11::kVkMenu) {
+  if (virtualKey == vk::kMenu) {
     if (down && ctrlInjected_) {
       altPending_ = true;
     } else if (down) {

@@ -73,12 +73,7 @@ ProducedCharacters SimKeyboardLayout::KeyDown(uint8_t virtualKey, KeyModifiers m
 KeyScanResult SimKeyboardLayout::KeyScan(char character) {
   if (character == '\r') return VK_RETURN;
   if (character == '\b') return VK_BACK;
-  const auto press = PortugueseKeyFor(character);
-  if (!press) return kNoKey;
-  int result = press->virtualKey;
-  if (press->shift) result |= kScanShift;
-  if (press->altGr) result |= kScanCtrl | kScanAlt;
-  return static_cast<KeyScanResult>(result);
+  return PortugueseKeyScan(character);
 }
 
 }  // namespace vorelio::sim

@@ -7,6 +7,7 @@
 
 #include "hook/x11/X11CharacterTranslator.h"
 #include "hook/x11/X11KeyTable.h"
+#include "common/VirtualKeys.h"
 
 namespace vorelio::x11 {
 namespace {
@@ -59,13 +60,13 @@ TEST_F(PortugueseKeymap, VirtualKeysOfLettersDigitsNamedAndPlacedKeys) {
   EXPECT_EQ(table_.VirtualKeyOf(Key("KP5")), 0x65);
   EXPECT_EQ(table_.VirtualKeyOf(Key("AC10")), 0xC0);  // ç
   EXPECT_EQ(table_.VirtualKeyOf(Key("BKSL")), 0xBF);  // ~ ^
-  EXPECT_EQ(table_.VirtualKeyOf(Key("RALT")), kVkMenu);
+  EXPECT_EQ(table_.VirtualKeyOf(Key("RALT")), vk::kMenu);
   // Both ways: the lowest keycode of a code.
-  for (const uint8_t code : {uint8_t{'A'}, uint8_t{'7'}, uint8_t{0x0D}, uint8_t{kVkShift},
-                             uint8_t{kVkMenu}, uint8_t{0xBA}, uint8_t{0x25}}) {
+  for (const uint8_t code : {uint8_t{'A'}, uint8_t{'7'}, uint8_t{0x0D}, uint8_t{vk::kShift},
+                             uint8_t{vk::kMenu}, uint8_t{0xBA}, uint8_t{0x25}}) {
     EXPECT_EQ(table_.VirtualKeyOf(table_.KeycodeOf(code)), code) << int{code};
   }
-  EXPECT_EQ(table_.KeycodeOf(kVkMenu), Key("LALT"));
+  EXPECT_EQ(table_.KeycodeOf(vk::kMenu), Key("LALT"));
   EXPECT_EQ(table_.KeycodeOf(0xFF), 0u);
   EXPECT_EQ(table_.AltGrKeycode(), Key("RALT"));
 }
