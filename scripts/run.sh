@@ -9,8 +9,8 @@ tool="$root/build/tools/predict/predarin-predict"
 if (($# == 0)); then
   echo "== Words after \"eu\" starting with \"qu\""
   "$tool" --data "$root/data" --previous "eu" --prefix "qu"
-  echo "== Sentences starting with \"bom\""
-  "$tool" --data "$root/data" --sentences --prefix "bom"
+  echo "== Sentences starting with \"eu\""
+  "$tool" --data "$root/data" --sentences --prefix "eu"
   echo "== Dictionary"
   "$tool" --data "$root/data" --stats
 else
