@@ -4,7 +4,6 @@
 
 #include "common/FileIo.h"
 #include "common/Scanner.h"
-#include "platform/Clock.h"
 #include "TestSupport.h"
 
 namespace vorelio {
@@ -117,18 +116,6 @@ TEST(FileIoTest, AtomicWritesReplaceWholeFilesAndFailCleanly) {
   EXPECT_TRUE(folder.Exists("p\xC3\xA3o.txt"));
   EXPECT_EQ(NativePath("CAT_IMG_A\xE7\xF5" "es\\p\xE3o.bmp"),
             "CAT_IMG_A\xC3\xA7\xC3\xB5" "es/p\xC3\xA3o.bmp");
-}
-
-TEST(ClockTest, FileNameFormIsTheFixedRuntimeForm) {
-  LocalTime time;
-  time.year = 2026;
-  time.month = 12;
-  time.day = 6;
-  time.weekday = 0;
-  time.hour = 0;
-  time.minute = 27;
-  time.second = 17;
-  EXPECT_EQ(FileNameForm(time), "Sun Dec 06 00:27:17 2026");
 }
 
 }  // namespace

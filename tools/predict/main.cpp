@@ -74,16 +74,13 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
     } else if (flag == "--help" || flag == "-h") {
       PrintUsage();
       std::exit(0);
-    } else if (hasValue && flag == "--data") {
-      arguments.dataFolder = ProgramPath(argv[++i]);
-    } else if (hasValue && flag == "--profile") {
-      arguments.profile = UserTextToCp1252(argv[++i]);
+    } else if (hasValue && TakeProfileArgument(flag, argv[i + 1], arguments.dataFolder,
+                                               arguments.profile, arguments.settings)) {
+      ++i;
     } else if (hasValue && flag == "--previous") {
       arguments.previous = UserTextToCp1252(argv[++i]);
     } else if (hasValue && flag == "--prefix") {
       arguments.prefix = UserTextToCp1252(argv[++i]);
-    } else if (hasValue && flag == "--set") {
-      arguments.settings.push_back(UserTextToCp1252(argv[++i]));
     } else {
       std::fprintf(stderr, "unknown or incomplete argument: %s\n", argv[i]);
       PrintUsage();

@@ -61,10 +61,9 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
     } else if (flag == "--help" || flag == "-h") {
       PrintUsage();
       std::exit(0);
-    } else if (hasValue && flag == "--data") {
-      a.dataFolder = ProgramPath(argv[++i]);
-    } else if (hasValue && flag == "--profile") {
-      a.profile = UserTextToCp1252(argv[++i]);
+    } else if (hasValue && TakeProfileArgument(flag, argv[i + 1], a.dataFolder, a.profile,
+                                               a.settings)) {
+      ++i;
     } else if (hasValue && flag == "--type") {
       int32_t type = 0;
       if (!ParseInt32(argv[++i], type) || type < 1 || type > 3) {
@@ -79,8 +78,6 @@ bool ParseArguments(int argc, char** argv, Arguments& a) {
         return false;
       }
       a.jobs = static_cast<unsigned>(jobs);
-    } else if (hasValue && flag == "--set") {
-      a.settings.push_back(UserTextToCp1252(argv[++i]));
     } else if (!flag.starts_with("--") && a.textPath.empty()) {
       a.textPath = ProgramPath(argv[i]);
     } else {

@@ -11,6 +11,15 @@
 
 namespace vorelio {
 
+bool TakeProfileArgument(std::string_view flag, const char* value, std::string& dataFolder,
+                         std::string& profile, std::vector<std::string>& settings) {
+  if (flag == "--data") dataFolder = ProgramPath(value);
+  else if (flag == "--profile") profile = UserTextToCp1252(value);
+  else if (flag == "--set") settings.push_back(UserTextToCp1252(value));
+  else return false;
+  return true;
+}
+
 bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
                      const std::vector<std::string>& settings, ToolProfile& out) {
   struct stat info {};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "profiles/UserProfileProperties.h"
@@ -15,6 +16,12 @@ struct ToolProfile {
   std::string name;
   CUserProfileProperties properties;
 };
+
+// Takes the arguments every tool shares: "--data DIR", "--profile NAME" and
+// "--set KEY=VALUE" (UTF-8 from the command line, kept as program text).
+// False, taking nothing, for any other flag.
+bool TakeProfileArgument(std::string_view flag, const char* value, std::string& dataFolder,
+                         std::string& profile, std::vector<std::string>& settings);
 
 // `dataFolder` and `name` as given on the command line (program paths,
 // Windows-1252), `settings` the KEY=VALUE texts. Returns false after saying
