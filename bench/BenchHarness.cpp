@@ -41,6 +41,7 @@
 
 #include "common/Text.h"
 #include "platform/MessageBox.h"
+#include "platform/PosixFileSystem.h"
 #include "prediction/Dictionary.h"
 #include "prediction/PredictionOptions.h"
 #include "prediction/SentencePredictor.h"
@@ -103,9 +104,11 @@ void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { std::f
 namespace {
 
 using vorelio::CDictionary;
+using vorelio::DictionaryFile;
 using vorelio::CSentencePredictor;
 using vorelio::CWordPredictor;
 using vorelio::PredictionOptions;
+using vorelio::PosixFileSystem;
 using vorelio::RecordingMessageBox;
 using vorelio::SentenceSuggestions;
 using vorelio::WordSuggestions;
@@ -372,10 +375,11 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
   // Loading, as a profile without user files loads: the four user files are
   // missing and each is reported through a message box.
   const double rssBefore = ProcessStatusMegabytes("VmRSS");
+  PosixFileSystem files;
   RecordingMessageBox messages;
   const uint64_t allocationsBefore = allocationCount;
   auto start = Clock::now();
-  auto dictionary = std::make_unique<CDictionary>(messages);
+  auto dictionary = std::make_unique<CDictionary>(files, messages);
   dictionary->LoadDictionary(folder, "bench-profile", false);
   const double firstLoad = std::chrono::duration<double>(Clock::now() - start).count();
   const uint64_t loadAllocations = allocationCount - allocationsBefore;
@@ -481,7 +485,7 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
   for (int i = 0; i < loads; ++i) {
     RecordingMessageBox ignored;
     start = Clock::now();
-    auto another = std::make_unique<CDictionary>(ignored);
+    auto another = std::make_unique<CDictionary>(files, ignored);
     another->LoadDictionary(folder, "bench-profile", false);
     loadTimes.push_back(std::chrono::duration<double>(Clock::now() - start).count());
   }
@@ -490,22 +494,24 @@ void BenchDictionary(Report& report, const std::string& name, std::string folder
   // The same load file by file, to show where its time goes.
   if (loads > 0) {
     RecordingMessageBox ignored;
-    CDictionary steps(ignored);
+    CDictionary steps(files, ignored);
     auto step = [&](const char* figure, auto load) {
       const auto begin = Clock::now();
       load();
       report.Figure(name + "_load_step_" + figure,
                     std::chrono::duration<double>(Clock::now() - begin).count(), "s");
     };
-    step("general_words", [&] { steps.LoadGeneralWords(folder + "geral.pal"); });
-    step("general_word_pairs", [&] { steps.LoadGeneralWordPairs(folder + "geral.par"); });
+    step("general_words", [&] { steps.Load(DictionaryFile::kGeneralWords, folder + "geral.pal"); });
+    step("general_word_pairs",
+         [&] { steps.Load(DictionaryFile::kGeneralWordPairs, folder + "geral.par"); });
     step("classes", [&] {
       steps.LoadClasses(folder + "geral.cg");
       steps.LoadClassPairs(folder + "geral.pcg");
     });
-    step("general_sentences", [&] { steps.LoadGeneralSentences(folder + "geral.frs"); });
+    step("general_sentences",
+         [&] { steps.Load(DictionaryFile::kGeneralSentences, folder + "geral.frs"); });
     step("general_sentence_pairs",
-         [&] { steps.LoadGeneralSentencePairs(folder + "geral.paf"); });
+         [&] { steps.Load(DictionaryFile::kGeneralSentencePairs, folder + "geral.paf"); });
   }
 
   report.Note(name + ": done (load average " + LoadAverage() + ")");

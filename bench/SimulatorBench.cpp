@@ -18,6 +18,7 @@
 
 #include "common/Scanner.h"
 #include "platform/MessageBox.h"
+#include "platform/PosixFileSystem.h"
 #include "prediction/Dictionary.h"
 #include "prediction/SimulationRunner.h"
 #include "prediction/SimulationSchedule.h"
@@ -48,14 +49,15 @@ int Run(int argc, char** argv) {
       return 2;
     }
   }
-  const auto text = ReadSimulationText(textPath);
+  PosixFileSystem files;
+  const auto text = ReadSimulationText(files, textPath);
   if (!text || text->empty()) {
     std::fprintf(stderr, "no words in %s\n", textPath.c_str());
     return 1;
   }
   RecordingMessageBox messages;
   const auto load = [&] {
-    auto dictionary = std::make_unique<CDictionary>(messages);
+    auto dictionary = std::make_unique<CDictionary>(files, messages);
     dictionary->LoadDictionary(data, profile, true);
     return dictionary;
   };

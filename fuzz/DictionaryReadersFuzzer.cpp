@@ -23,10 +23,10 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 #include "platform/MessageBox.h"
+#include "platform/sim/MemoryFileSystem.h"
 #include "prediction/Dictionary.h"
 #include "prediction/WordClasses.h"
 
@@ -156,15 +156,10 @@ void ReadBase(CDictionary& dictionary) {
 
 // The class loaders read a path: the input goes to a file of this process's
 // own in shared memory (or /tmp when there is none).
-std::string WriteTemporaryFile(std::string_view contents) {
-  static const std::string path = [] {
-    const char* folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    return std::string(folder) + "/vorelio-fuzz-" + std::to_string(getpid()) + ".txt";
-  }();
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) std::abort();
-  std::fwrite(contents.data(), 1, contents.size(), file);
-  std::fclose(file);
+// The class files are read through the file system, kept in memory here.
+std::string WriteClassFile(vorelio::MemoryFileSystem& files, std::string_view contents) {
+  const std::string path = "/fuzz/classes";
+  files.AddFile(path, contents);
   return path;
 }
 
@@ -187,7 +182,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // One dictionary for the whole run, cleared for every input: a fresh one
   // reserves both tables at full capacity, which would dominate each run.
   static vorelio::RecordingMessageBox messages;
-  static CDictionary dictionary(messages);
+  static vorelio::MemoryFileSystem files;
+  static CDictionary dictionary(files, messages);
   dictionary.Clear();
 
   switch (data[0] % 11) {
@@ -207,7 +203,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     case 7: ReadBase(dictionary); dictionary.ReadUserSentences(input); break;
     case 8: {
       vorelio::CWordClassSet classes;
-      if (!classes.Load(WriteTemporaryFile(input))) std::abort();
+      if (!classes.Load(files, WriteClassFile(files, input))) std::abort();
       if (classes.Count() > vorelio::CWordClassSet::kCapacity) Fail("class capacity");
       for (const auto& wordClass : classes.Classes()) classes.Frequency(wordClass.name);
       classes.Frequency(input.substr(0, 8));
@@ -215,7 +211,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     case 9: {
       vorelio::CWordClassPairSet pairs;
-      if (!pairs.Load(WriteTemporaryFile(input))) std::abort();
+      if (!pairs.Load(files, WriteClassFile(files, input))) std::abort();
       pairs.Frequency(input.substr(0, 4), input.substr(std::min<std::size_t>(4, input.size()), 4));
       return 0;
     }

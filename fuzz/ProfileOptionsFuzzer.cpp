@@ -43,7 +43,6 @@ void FuzzProfileOptions(std::string_view input) {
   Check(second.Contents() == written, "options written, read and written again are the same");
   Check(second.KeyboardInUse() == second.options.keyboardName, "keyboard in use follows the file");
   for (int weekday = 0; weekday <= 8; ++weekday) (void)second.TimeIntervals(weekday);
-  (void)second.ToPredictionOptions();
 }
 
 void FuzzSystemOptions(std::string_view input) {

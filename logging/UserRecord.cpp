@@ -1,15 +1,10 @@
 #include "logging/UserRecord.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
-#include "common/FileIo.h"
 #include "logging/MilliTime.h"
+#include "platform/AtomicFile.h"
 
 namespace vorelio {
 namespace {
@@ -31,54 +26,17 @@ constexpr std::string_view kCopyEndError =
     "N\xE3o foi poss\xEDvel concluir a c\xF3pia do ficheiro com os registos do configurador:";
 constexpr std::string_view kCopied = "Os registos do configurador foram copiados com sucesso.";
 
-bool WriteAll(int descriptor, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// Creates `path` holding `contents`; fails if the file already exists.
-bool CreateNewFile(const std::string& path, std::string_view contents) {
-  const int descriptor = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (descriptor < 0) return false;
-  const bool written = WriteAll(descriptor, contents) && ::fsync(descriptor) == 0;
-  const bool closed = ::close(descriptor) == 0;
-  if (written && closed) return true;
-  std::remove(NativePath(path).c_str());
-  return false;
-}
-
-bool AppendToFile(const std::string& path, std::string_view bytes) {
-  const int descriptor = ::open(NativePath(path).c_str(), O_WRONLY | O_APPEND);
-  if (descriptor < 0) return false;
-  const bool written = WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-  return ::close(descriptor) == 0 && written;
-}
-
-std::string FileNameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
-CUserRecord::CUserRecord(MessageBoxService& messages, ClockService& clock)
-    : messages_(messages), clock_(clock) {}
+CUserRecord::CUserRecord(FileSystem& files, MessageBoxService& messages, ClockService& clock)
+    : files_(files), messages_(messages), clock_(clock) {}
 
 CUserRecord::~CUserRecord() = default;
 
 bool CUserRecord::Open(const std::string& dataFolder, std::string_view name) {
   Close();
   path_ = dataFolder + std::string(name) + ".xml";
-  std::error_code error;
-  if (!std::filesystem::exists(NativePath(path_), error) &&
-      !WriteFileAtomically(path_, kFirstLine))
+  if (!PathExists(files_, path_) && !WriteFileAtomically(files_, path_, kFirstLine))
     messages_.ShowMessage(kCreateError);
   if (OpenForAppending()) return true;
   messages_.ShowMessage(kOpenError);
@@ -87,7 +45,7 @@ bool CUserRecord::Open(const std::string& dataFolder, std::string_view name) {
 }
 
 bool CUserRecord::OpenForAppending() {
-  file_.reset(std::fopen(NativePath(path_).c_str(), "ab"));
+  file_ = files_.OpenForAppend(path_);
   return file_ != nullptr;
 }
 
@@ -114,7 +72,7 @@ void CUserRecord::RecordFeedback(int difficulty, std::string_view suggestion) {
 bool CUserRecord::Clear() {
   if (!messages_.AskYesNo(kClearQuestion)) return false;
   file_.reset();
-  if (path_.empty() || !WriteFileAtomically(path_, kFirstLine)) {
+  if (path_.empty() || !WriteFileAtomically(files_, path_, kFirstLine)) {
     if (!path_.empty()) OpenForAppending();  // keep recording into the old file
     messages_.ShowMessage(kClearError);
     return false;
@@ -125,16 +83,16 @@ bool CUserRecord::Clear() {
 }
 
 bool CUserRecord::CopyTo(const std::string& folder) {
-  if (file_) std::fflush(file_.get());
   std::string target = folder;
   if (!target.empty() && target.back() != '/' && target.back() != '\\') target += '/';
   target += CMilliTime(clock_).FileNameFormWithoutColons() + " " + FileNameOf(path_);
-  const auto contents = path_.empty() ? std::nullopt : ReadWholeFile(path_);
-  if (!contents || !CreateNewFile(target, *contents)) {
+  const auto contents = path_.empty() ? std::nullopt : files_.ReadFile(path_);
+  if (!contents || !WriteNewFile(files_, target, *contents)) {
     messages_.ShowMessage(kCopyError);
     return false;
   }
-  if (!AppendToFile(target, kEndTag)) {
+  const std::unique_ptr<WritableFile> copy = files_.OpenForAppend(target);
+  if (!copy || !copy->Append(kEndTag) || !copy->Sync() || !copy->Close()) {
     messages_.ShowMessage(kCopyEndError);
     return false;
   }
@@ -149,8 +107,8 @@ void CUserRecord::Close() {
 
 void CUserRecord::Write(std::string_view record) {
   if (!file_) return;
-  std::fwrite(record.data(), 1, record.size(), file_.get());
-  std::fflush(file_.get());
+  // Unbuffered: each record reaches the file at once.
+  file_->Append(record);
 }
 
 std::string CUserRecord::TimeStamp() {

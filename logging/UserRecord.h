@@ -10,12 +10,12 @@
 // are reported through the message box service and otherwise absorbed.
 #pragma once
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
 namespace vorelio {
@@ -24,7 +24,8 @@ inline constexpr std::string_view kConfiguratorRecordsName = "Registos Configura
 
 class CUserRecord {
  public:
-  CUserRecord(MessageBoxService& messages, ClockService& clock);
+  // The records are read and written through `files`.
+  CUserRecord(FileSystem& files, MessageBoxService& messages, ClockService& clock);
   ~CUserRecord();
   CUserRecord(const CUserRecord&) = delete;
   CUserRecord& operator=(const CUserRecord&) = delete;
@@ -68,18 +69,15 @@ class CUserRecord {
   const std::string& Path() const { return path_; }
 
  private:
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-
   bool OpenForAppending();
   void Write(std::string_view record);
   std::string TimeStamp();
 
+  FileSystem& files_;
   MessageBoxService& messages_;
   ClockService& clock_;
   std::string path_;
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  std::unique_ptr<WritableFile> file_;
 };
 
 }  // namespace vorelio

@@ -2,17 +2,18 @@
 
 #include <algorithm>
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 #include "common/Scanner.h"
 
 namespace vorelio {
 
-void CAbbreviationExpansionSet::Load(const std::string& path) {
+void CAbbreviationExpansionSet::Load(FileSystem& files, const std::string& path) {
   if (modified_) Save();  // never drop edits that were not written yet
   entries_.clear();
+  files_ = &files;
   path_ = path;
   modified_ = false;
-  if (const auto contents = ReadWholeFile(path)) ReadFrom(*contents);
+  if (const auto contents = files.ReadFile(path)) ReadFrom(*contents);
 }
 
 void CAbbreviationExpansionSet::ReadFrom(std::string_view contents) {
@@ -31,7 +32,8 @@ void CAbbreviationExpansionSet::ReadFrom(std::string_view contents) {
 
 bool CAbbreviationExpansionSet::Save() {
   if (!modified_) return true;
-  if (path_.empty() || !WriteFileAtomically(path_, Text())) return false;
+  if (path_.empty() || files_ == nullptr || !WriteFileAtomically(*files_, path_, Text()))
+    return false;
   modified_ = false;
   return true;
 }

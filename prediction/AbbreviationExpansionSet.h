@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileSystem.h"
+
 namespace vorelio {
 
 class CAbbreviationExpansionSet {
@@ -20,9 +22,9 @@ class CAbbreviationExpansionSet {
   using Entries = std::map<std::string, std::string, std::less<>>;
 
   // Saves unsaved changes to the remembered file before the set is
-  // replaced, then remembers `path` and reads it. A missing or unreadable
+  // replaced, then remembers `files` and `path` and reads it. A missing or unreadable
   // file leaves the set empty, silently. Not modified afterwards.
-  void Load(const std::string& path);
+  void Load(FileSystem& files, const std::string& path);
   // Reads file contents into the set, line by line: the first word, then
   // the rest of the line after the white space that follows it, kept as it
   // stands (only the "\r" of a CRLF line end is dropped; a NUL ends the
@@ -65,6 +67,7 @@ class CAbbreviationExpansionSet {
 
  private:
   Entries entries_;
+  FileSystem* files_ = nullptr;  // where the file was loaded from
   std::string path_;
   bool modified_ = false;
 };

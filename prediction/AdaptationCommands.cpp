@@ -1,6 +1,6 @@
 #include "prediction/AdaptationCommands.h"
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 #include "prediction/TextFileLearner.h"
 
 namespace vorelio {
@@ -28,7 +28,7 @@ AdaptationResult AdaptFromClipboard(CDictionary& dictionary, ClipboardService& c
   // A text too long is neither copied nor learned; the old copy is not
   // learned again in its place.
   if (text->size() >= kClipboardTextLimit) return AdaptationResult::kTextTooLong;
-  WriteFileAtomically(dataFolder + std::string(kClipboardFileName), *text);
+  WriteFileAtomically(dictionary.Files(), dataFolder + std::string(kClipboardFileName), *text);
   LearnFromText(dictionary, *text);
   messages.ShowMessage(kUserVocabularyLearnedMessage);
   return AdaptationResult::kLearned;

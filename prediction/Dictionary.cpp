@@ -14,7 +14,8 @@ using table::PrefixRange;
 using table::ResolveSuccessorRecords;
 using table::ResolveSuccessors;
 
-CDictionary::CDictionary(MessageBoxService& messages) : messages_(messages) {}
+CDictionary::CDictionary(FileSystem& files, MessageBoxService& messages)
+    : files_(files), messages_(messages) {}
 
 CDictionary::~CDictionary() { abbreviations_.Save(); }
 
@@ -27,19 +28,7 @@ void CDictionary::Clear() {
   classPairs_.Clear();
   classNames_.clear();
   classIds_.clear();
-  generalWordTotal_ = generalPairTotal_ = userWordTotal_ = userPairTotal_ = 0;
-  generalSentenceTotal_ = userSentenceTotal_ = 0;
-  generalSentencePairTotal_ = userSentencePairTotal_ = 0;
-  userWordsModified_ = userWordPairsModified_ = false;
-  userSentencesModified_ = userSentencePairsModified_ = false;
-  generalWordPath_.clear();
-  generalWordPairPath_.clear();
-  userWordPath_.clear();
-  userWordPairPath_.clear();
-  generalSentencePath_.clear();
-  userSentencePath_.clear();
-  generalSentencePairPath_.clear();
-  userSentencePairPath_.clear();
+  fileRecords_ = {};
 }
 
 // ---- Lookups ----
@@ -163,7 +152,8 @@ CDictionarySentence CDictionary::NextSentence(int32_t& position) const {
 
 void CDictionary::AddUserWord(std::string_view word, int32_t amount) {
   if (word.size() >= kLongWord) return;
-  userWordsModified_ = true;
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserWords);
+  record.modified = true;
   int32_t position = 0;
   CWord* entry = Bisect(words_, word, position);
   if (entry != nullptr) {
@@ -177,24 +167,26 @@ void CDictionary::AddUserWord(std::string_view word, int32_t amount) {
     if (mergingUserFile_) successorPositionsStale_ = true;
     else table::ShiftSuccessorPositions(words_, position);
   }
-  userWordTotal_ = SaturatingAdd(userWordTotal_, amount);
+  record.total = SaturatingAdd(record.total, amount);
 }
 
 void CDictionary::AddUserWordPair(std::string_view first, std::string_view second,
                                   int32_t amount) {
   if (first.size() >= kLongWord || second.size() >= kLongWord) return;
-  userWordPairsModified_ = true;
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserWordPairs);
+  record.modified = true;
   int32_t position = 0;
   CWord* firstEntry = Bisect(words_, first, position);
   if (firstEntry == nullptr || Bisect(words_, second, position) == nullptr) return;
   AddUserSuccessor<CWord, CNextWord>(*firstEntry, second, position, amount);
-  userPairTotal_ = SaturatingAdd(userPairTotal_, amount);
+  record.total = SaturatingAdd(record.total, amount);
 }
 
 void CDictionary::AddUserSentence(std::string_view sentence, int32_t amount) {
   if (sentence.size() >= kLongSentence) return;
   const std::string text = NormalizeSentence(sentence);
-  userSentencesModified_ = true;
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserSentences);
+  record.modified = true;
   int32_t position = 0;
   CSentence* entry = Bisect(sentences_, text, position);
   if (entry != nullptr) {
@@ -208,7 +200,7 @@ void CDictionary::AddUserSentence(std::string_view sentence, int32_t amount) {
     if (mergingUserFile_) successorPositionsStale_ = true;
     else table::ShiftSuccessorPositions(sentences_, position);
   }
-  userSentenceTotal_ = SaturatingAdd(userSentenceTotal_, amount);
+  record.total = SaturatingAdd(record.total, amount);
 }
 
 void CDictionary::AddUserSentencePair(std::string_view first, std::string_view second,
@@ -216,21 +208,23 @@ void CDictionary::AddUserSentencePair(std::string_view first, std::string_view s
   if (first.size() >= kLongSentence || second.size() >= kLongSentence) return;
   const std::string firstText = NormalizeSentence(first);
   const std::string secondText = NormalizeSentence(second);
-  userSentencePairsModified_ = true;
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserSentencePairs);
+  record.modified = true;
   int32_t position = 0;
   CSentence* firstEntry = Bisect(sentences_, firstText, position);
   if (firstEntry == nullptr || Bisect(sentences_, secondText, position) == nullptr) return;
   AddUserSuccessor<CSentence, CNextSentence>(*firstEntry, secondText, position, amount);
-  userSentencePairTotal_ = SaturatingAdd(userSentencePairTotal_, amount);
+  record.total = SaturatingAdd(record.total, amount);
 }
 
 bool CDictionary::SetUserWordFrequency(std::string_view word, int32_t value) {
   int32_t position = 0;
   CWord* entry = Bisect(words_, word, position);
   if (entry == nullptr) return false;
-  userWordTotal_ = SaturatingReplace(userWordTotal_, entry->userFrequency, value);
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserWords);
+  record.total = SaturatingReplace(record.total, entry->userFrequency, value);
   entry->userFrequency = value;
-  userWordsModified_ = true;
+  record.modified = true;
   return true;
 }
 
@@ -238,18 +232,21 @@ bool CDictionary::SetUserSentenceFrequency(std::string_view sentence, int32_t va
   int32_t position = 0;
   CSentence* entry = Bisect(sentences_, NormalizeSentence(sentence), position);
   if (entry == nullptr) return false;
-  userSentenceTotal_ = SaturatingReplace(userSentenceTotal_, entry->userFrequency, value);
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserSentences);
+  record.total = SaturatingReplace(record.total, entry->userFrequency, value);
   entry->userFrequency = value;
-  userSentencesModified_ = true;
+  record.modified = true;
   return true;
 }
 
 void CDictionary::ForgetLeastUsedUserWords() {
-  ForgetLeastUsed(words_, userWordTotal_, userWordsModified_);
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserWords);
+  ForgetLeastUsed(words_, record.total, record.modified);
 }
 
 void CDictionary::ForgetLeastUsedUserSentences() {
-  ForgetLeastUsed(sentences_, userSentenceTotal_, userSentencesModified_);
+  DictionaryFileRecord& record = Record(DictionaryFile::kUserSentences);
+  ForgetLeastUsed(sentences_, record.total, record.modified);
 }
 
 }  // namespace vorelio

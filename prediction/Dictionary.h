@@ -12,11 +12,13 @@
 // Handles returned by lookups point into the tables and are valid only until
 // the next insertion (Add user word/sentence, a load).
 //
+// Files are read and written through the FileSystem given at construction.
 // File failures are reported through the MessageBoxService given at
 // construction and otherwise absorbed: a file that cannot be opened leaves
 // its part empty and loading goes on.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -24,12 +26,41 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "prediction/AbbreviationExpansionSet.h"
 #include "prediction/DictionaryRecords.h"
 #include "prediction/WordClasses.h"
 
 namespace vorelio {
+
+// The name of the installation's general dictionary files ("geral.pal"...).
+inline constexpr std::string_view kGeneralDictionaryName = "geral";
+
+// The eight files of the word and sentence tables, in loading order.
+enum class DictionaryFile {
+  kGeneralWords,          // "geral.pal": words, frequencies, classes
+  kGeneralWordPairs,      // "geral.par"
+  kUserWords,             // profile + ".pal"
+  kUserWordPairs,         // profile + ".par"
+  kGeneralSentences,      // "geral.frs"
+  kGeneralSentencePairs,  // "geral.paf"
+  kUserSentences,         // profile + ".frs"
+  kUserSentencePairs,     // profile + ".paf"
+};
+inline constexpr std::size_t kDictionaryFileCount = 8;
+
+// The words and their pairs, or the sentences and theirs.
+enum class DictionarySide { kWords, kSentences };
+
+// What the dictionary knows of one of its files: the path of its last load,
+// the total of the frequencies read from it and added since, and, for a
+// user file, whether the table changed since it was loaded or saved.
+struct DictionaryFileRecord {
+  std::string path;
+  int32_t total = 0;
+  bool modified = false;
+};
 
 class CDictionary {
  public:
@@ -40,7 +71,7 @@ class CDictionary {
   static constexpr std::size_t kLongWord = 500;
   static constexpr std::size_t kLongSentence = 1000;
 
-  explicit CDictionary(MessageBoxService& messages);
+  CDictionary(FileSystem& files, MessageBoxService& messages);
   // Saves the abbreviations when they were modified (a dictionary that was
   // never loaded, or was released, remembers no abbreviation file and
   // writes nothing).
@@ -67,37 +98,37 @@ class CDictionary {
   // becomes 0 or empty. The abbreviations are left as they are.
   void Clear();
 
-  // Single-file loaders. Each remembers its path and first sets its own
-  // total to 0. The general word and sentence loaders empty their table
-  // first; the others add to what is there. A file that cannot be opened is
-  // reported (the message of its kind) and leaves its part empty.
-  void LoadGeneralWords(const std::string& path);
-  void LoadGeneralWordPairs(const std::string& path);
-  void LoadUserWords(const std::string& path);
-  void LoadUserWordPairs(const std::string& path);
-  void LoadGeneralSentences(const std::string& path);
-  void LoadGeneralSentencePairs(const std::string& path);
-  void LoadUserSentences(const std::string& path);
-  void LoadUserSentencePairs(const std::string& path);
-  // Reloads general words, general word pairs, user words, user word
-  // pairs, general sentences, general sentence pairs, user sentences and
-  // user sentence pairs from the paths remembered by their last load,
-  // discarding every unsaved change of the user side; afterwards no user
-  // file counts as modified. Classes stay as they are. Used to undo what a
-  // simulation run learned.
+  // Loads one file: remembers its path and first sets its total to 0. The
+  // general words and general sentences empty their table first; the others
+  // add to what is there. A file that cannot be opened is reported (the
+  // message of its kind) and leaves its part empty. The modified flags stay
+  // as they are.
+  void Load(DictionaryFile file, const std::string& path);
+  // Reloads the side's general file, general pairs, user file and user pairs
+  // from the paths remembered by their last load, discarding every unsaved
+  // change of the user side; afterwards its user files are not modified.
+  // Classes stay as they are.
+  void Reload(DictionarySide side);
+  // Both sides: undoes what a simulation run learned.
   void ReloadWordAndSentenceFiles();
   // Class files: a missing file leaves the set empty, silently.
   void LoadClasses(const std::string& path);
   void LoadClassPairs(const std::string& path);
 
-  // Savers: write the remembered path through a temporary file and a rename,
-  // so the previous file survives a crash or a full disk. On success the
-  // modified flag is cleared and true returned; on failure the flag stays
-  // set so the next release tries again.
-  bool SaveUserWords();
-  bool SaveUserWordPairs();
-  bool SaveUserSentences();
-  bool SaveUserSentencePairs();
+  // Writes a user file (kUserWords, kUserWordPairs, kUserSentences or
+  // kUserSentencePairs) to its remembered path through a temporary file and a
+  // rename, so the previous file survives a crash or a full disk. On success
+  // the modified flag is cleared and true returned; on failure, or for a
+  // general file, the flag stays set so the next release tries again.
+  bool Save(DictionaryFile file);
+  // Saves the side's user pairs when they or the user entries changed (the
+  // pairs file leaves out entries the user no longer has), then the user
+  // entries when they changed. True when all were written.
+  bool SaveModifiedUserFiles(DictionarySide side);
+
+  const DictionaryFileRecord& File(DictionaryFile file) const {
+    return fileRecords_[static_cast<std::size_t>(file)];
+  }
 
   // The profile's abbreviations (loaded by LoadDictionary).
   CAbbreviationExpansionSet& Abbreviations() { return abbreviations_; }
@@ -158,26 +189,18 @@ class CDictionary {
   int32_t MaximumWords() const { return kMaximumWords; }
   int32_t WordCount() const { return static_cast<int32_t>(words_.size()); }
   int32_t SentenceCount() const { return static_cast<int32_t>(sentences_.size()); }
-  int32_t GeneralWordTotal() const { return generalWordTotal_; }
-  int32_t GeneralPairTotal() const { return generalPairTotal_; }
-  int32_t UserWordTotal() const { return userWordTotal_; }
-  int32_t UserPairTotal() const { return userPairTotal_; }
-  int32_t GeneralSentenceTotal() const { return generalSentenceTotal_; }
-  int32_t GeneralSentencePairTotal() const { return generalSentencePairTotal_; }
-  int32_t UserSentenceTotal() const { return userSentenceTotal_; }
-  int32_t UserSentencePairTotal() const { return userSentencePairTotal_; }
-  bool UserWordsModified() const { return userWordsModified_; }
-  bool UserWordPairsModified() const { return userWordPairsModified_; }
-  bool UserSentencesModified() const { return userSentencesModified_; }
-  bool UserSentencePairsModified() const { return userSentencePairsModified_; }
-  const std::string& GeneralWordPath() const { return generalWordPath_; }
-  const std::string& GeneralWordPairPath() const { return generalWordPairPath_; }
-  const std::string& GeneralSentencePath() const { return generalSentencePath_; }
-  const std::string& GeneralSentencePairPath() const { return generalSentencePairPath_; }
-  const std::string& UserWordPath() const { return userWordPath_; }
-  const std::string& UserWordPairPath() const { return userWordPairPath_; }
-  const std::string& UserSentencePath() const { return userSentencePath_; }
-  const std::string& UserSentencePairPath() const { return userSentencePairPath_; }
+  // The totals the scores divide by.
+  int32_t GeneralWordTotal() const { return File(DictionaryFile::kGeneralWords).total; }
+  int32_t GeneralPairTotal() const { return File(DictionaryFile::kGeneralWordPairs).total; }
+  int32_t UserWordTotal() const { return File(DictionaryFile::kUserWords).total; }
+  int32_t UserPairTotal() const { return File(DictionaryFile::kUserWordPairs).total; }
+  int32_t GeneralSentenceTotal() const { return File(DictionaryFile::kGeneralSentences).total; }
+  int32_t GeneralSentencePairTotal() const {
+    return File(DictionaryFile::kGeneralSentencePairs).total;
+  }
+  int32_t UserSentenceTotal() const { return File(DictionaryFile::kUserSentences).total; }
+  int32_t UserSentencePairTotal() const { return File(DictionaryFile::kUserSentencePairs).total; }
+  FileSystem& Files() const { return files_; }
 
   // ---- Changes of the user side ----
   // Ignored for words of kLongWord characters or more. Sets the modified
@@ -210,21 +233,21 @@ class CDictionary {
 
  private:
   int32_t InternClass(const std::string& name);
+  DictionaryFileRecord& Record(DictionaryFile file) {
+    return fileRecords_[static_cast<std::size_t>(file)];
+  }
+  // Hands file contents to the reader of its kind.
+  void Read(DictionaryFile file, std::string_view contents);
 
+  FileSystem& files_;
   MessageBoxService& messages_;
   // While a user file is merged, insertions leave successor positions to be
   // rebuilt once at the end instead of shifting them at every new entry.
   bool mergingUserFile_ = false;
   bool successorPositionsStale_ = false;
 
+  std::array<DictionaryFileRecord, kDictionaryFileCount> fileRecords_;
   std::vector<CWord> words_;
-  int32_t generalWordTotal_ = 0;
-  int32_t generalPairTotal_ = 0;
-  int32_t userWordTotal_ = 0;
-  int32_t userPairTotal_ = 0;
-  bool userWordsModified_ = false;
-  bool userWordPairsModified_ = false;
-  std::string generalWordPath_, generalWordPairPath_, userWordPath_, userWordPairPath_;
   CWordClassSet classes_;
   CWordClassPairSet classPairs_;
   std::vector<std::string> classNames_;
@@ -232,15 +255,6 @@ class CDictionary {
   CAbbreviationExpansionSet abbreviations_;
 
   std::vector<CSentence> sentences_;
-  std::string generalSentencePath_, userSentencePath_;
-  int32_t generalSentenceTotal_ = 0;
-  int32_t userSentenceTotal_ = 0;
-  bool userSentencesModified_ = false;
-  std::string generalSentencePairPath_;
-  int32_t generalSentencePairTotal_ = 0;
-  std::string userSentencePairPath_;
-  bool userSentencePairsModified_ = false;
-  int32_t userSentencePairTotal_ = 0;
 };
 
 }  // namespace vorelio

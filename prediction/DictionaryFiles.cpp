@@ -1,12 +1,13 @@
 // The dictionary's files: loading, reading of their contents and saving.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
-#include "common/FileIo.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 #include "prediction/Dictionary.h"
 #include "prediction/DictionaryTable.h"
+#include "platform/AtomicFile.h"
 
 namespace vorelio {
 
@@ -25,20 +26,32 @@ constexpr std::size_t kSentenceLineLimit = 1499;
 constexpr std::size_t kWordPairTokenLimit = 511;
 constexpr std::size_t kSentencePairTokenLimit = 1007;
 
-constexpr std::string_view kGeneralWordsError = "Erro na abertura do ficheiro de palavras geral";
-constexpr std::string_view kGeneralWordPairsError =
-    "Erro na abertura do ficheiro dos pares de palavras geral";
-constexpr std::string_view kUserWordsError =
-    "Erro na abertura do ficheiro de palavras do utilizador";
-constexpr std::string_view kUserWordPairsError =
-    "Erro na abertura do ficheiro de pares de palavras do utilizador.";
-constexpr std::string_view kGeneralSentencesError = "Erro na abertura do ficheiro de frases";
-constexpr std::string_view kUserSentencesError =
-    "Erro na abertura do ficheiro de frases do utilizador";
-constexpr std::string_view kGeneralSentencePairsError =
-    "Erro na abertura do ficheiro dos pares de frases geral";
-constexpr std::string_view kUserSentencePairsError =
-    "Erro na abertura do ficheiro de pares de frases do utilizador.";
+// How each file is read: the message when it cannot be opened, and whether
+// it starts its table anew. In the order of DictionaryFile.
+struct FileKind {
+  std::string_view openError;
+  bool startsTable;
+};
+constexpr std::array<FileKind, kDictionaryFileCount> kFileKinds = {{
+    {"Erro na abertura do ficheiro de palavras geral", true},
+    {"Erro na abertura do ficheiro dos pares de palavras geral", false},
+    {"Erro na abertura do ficheiro de palavras do utilizador", false},
+    {"Erro na abertura do ficheiro de pares de palavras do utilizador.", false},
+    {"Erro na abertura do ficheiro de frases", true},
+    {"Erro na abertura do ficheiro dos pares de frases geral", false},
+    {"Erro na abertura do ficheiro de frases do utilizador", false},
+    {"Erro na abertura do ficheiro de pares de frases do utilizador.", false},
+}};
+
+// The four files of a side, in loading order: general, general pairs, user,
+// user pairs.
+constexpr std::array<DictionaryFile, 4> FilesOf(DictionarySide side) {
+  if (side == DictionarySide::kWords)
+    return {DictionaryFile::kGeneralWords, DictionaryFile::kGeneralWordPairs,
+            DictionaryFile::kUserWords, DictionaryFile::kUserWordPairs};
+  return {DictionaryFile::kGeneralSentences, DictionaryFile::kGeneralSentencePairs,
+          DictionaryFile::kUserSentences, DictionaryFile::kUserSentencePairs};
+}
 
 // File text writes a blank inside an entry as "|".
 std::string FromFileText(std::string_view token) {
@@ -114,137 +127,88 @@ std::string UserPairsText(const std::vector<Entry>& table) {
   return text;
 }
 
-bool SaveText(const std::string& path, const std::string& text, bool& modified) {
-  if (path.empty() || !WriteFileAtomically(path, text)) return false;
-  modified = false;
-  return true;
-}
-
 }  // namespace
 
 void CDictionary::LoadDictionary(const std::string& folder, const std::string& profile,
                                  bool userAdaptation) {
-  LoadGeneralWords(folder + "geral.pal");
-  LoadGeneralWordPairs(folder + "geral.par");
-  LoadClasses(folder + "geral.cg");
-  LoadClassPairs(folder + "geral.pcg");
-  LoadUserWords(folder + profile + ".pal");
-  userWordsModified_ = false;
-  LoadUserWordPairs(folder + profile + ".par");
-  userWordPairsModified_ = false;
+  const std::string general = folder + std::string(kGeneralDictionaryName);
+  Load(DictionaryFile::kGeneralWords, general + ".pal");
+  Load(DictionaryFile::kGeneralWordPairs, general + ".par");
+  LoadClasses(general + ".cg");
+  LoadClassPairs(general + ".pcg");
+  Load(DictionaryFile::kUserWords, folder + profile + ".pal");
+  Load(DictionaryFile::kUserWordPairs, folder + profile + ".par");
+  Record(DictionaryFile::kUserWords).modified = false;
+  Record(DictionaryFile::kUserWordPairs).modified = false;
   if (kMaximumWords - WordCount() < 3 && userAdaptation) ForgetLeastUsedUserWords();
-  abbreviations_.Load(folder + profile + ".abr");
-  LoadGeneralSentences(folder + "geral.frs");
-  LoadGeneralSentencePairs(folder + "geral.paf");
-  LoadUserSentences(folder + profile + ".frs");
-  userSentencesModified_ = false;
-  LoadUserSentencePairs(folder + profile + ".paf");
-  userSentencePairsModified_ = false;
+  abbreviations_.Load(files_, folder + profile + ".abr");
+  Load(DictionaryFile::kGeneralSentences, general + ".frs");
+  Load(DictionaryFile::kGeneralSentencePairs, general + ".paf");
+  Load(DictionaryFile::kUserSentences, folder + profile + ".frs");
+  Load(DictionaryFile::kUserSentencePairs, folder + profile + ".paf");
+  Record(DictionaryFile::kUserSentences).modified = false;
+  Record(DictionaryFile::kUserSentencePairs).modified = false;
   if (kMaximumSentences - SentenceCount() < 3 && userAdaptation) ForgetLeastUsedUserSentences();
 }
 
 void CDictionary::ReleaseDictionary() {
-  if (userWordPairsModified_ || userWordsModified_) SaveUserWordPairs();
-  if (userWordsModified_) SaveUserWords();
-  if (userSentencePairsModified_ || userSentencesModified_) SaveUserSentencePairs();
-  if (userSentencesModified_) SaveUserSentences();
+  SaveModifiedUserFiles(DictionarySide::kWords);
+  SaveModifiedUserFiles(DictionarySide::kSentences);
   if (abbreviations_.Save()) abbreviations_.Clear();
   Clear();
 }
 
 // ---- Loaders ----
 
+void CDictionary::Load(DictionaryFile file, const std::string& path) {
+  DictionaryFileRecord& record = Record(file);
+  record.path = path;
+  record.total = 0;
+  const FileKind& kind = kFileKinds[static_cast<std::size_t>(file)];
+  if (file == DictionaryFile::kGeneralWords) {
+    words_.clear();
+    words_.reserve(kMaximumWords);  // loading never reallocates the table
+    classNames_.clear();
+    classIds_.clear();
+  } else if (file == DictionaryFile::kGeneralSentences) {
+    sentences_.clear();
+    sentences_.reserve(kMaximumSentences);
+  }
+  const auto contents = files_.ReadFile(path);
+  if (!contents) return messages_.ShowMessage(kind.openError);
+  Read(file, *contents);
+}
+
+void CDictionary::Read(DictionaryFile file, std::string_view contents) {
+  switch (file) {
+    case DictionaryFile::kGeneralWords: return ReadGeneralWords(contents);
+    case DictionaryFile::kGeneralWordPairs: return ReadWordPairs(contents, true);
+    case DictionaryFile::kUserWords: return ReadUserWords(contents);
+    case DictionaryFile::kUserWordPairs: return ReadWordPairs(contents, false);
+    case DictionaryFile::kGeneralSentences: return ReadGeneralSentences(contents);
+    case DictionaryFile::kGeneralSentencePairs: return ReadSentencePairs(contents, true);
+    case DictionaryFile::kUserSentences: return ReadUserSentences(contents);
+    case DictionaryFile::kUserSentencePairs: return ReadSentencePairs(contents, false);
+  }
+}
+
+void CDictionary::Reload(DictionarySide side) {
+  for (const DictionaryFile file : FilesOf(side)) {
+    const std::string path = File(file).path;  // a copy: Load assigns it
+    Load(file, path);
+  }
+  for (const DictionaryFile file : FilesOf(side)) Record(file).modified = false;
+}
+
 void CDictionary::ReloadWordAndSentenceFiles() {
-  // Copies: each loader assigns the path it is given to the member.
-  const std::string generalWords = generalWordPath_, generalPairs = generalWordPairPath_;
-  const std::string userWords = userWordPath_, userPairs = userWordPairPath_;
-  const std::string generalSentences = generalSentencePath_;
-  const std::string generalSentencePairs = generalSentencePairPath_;
-  const std::string userSentences = userSentencePath_, userSentencePairs = userSentencePairPath_;
-  LoadGeneralWords(generalWords);
-  LoadGeneralWordPairs(generalPairs);
-  LoadUserWords(userWords);
-  LoadUserWordPairs(userPairs);
-  LoadGeneralSentences(generalSentences);
-  LoadGeneralSentencePairs(generalSentencePairs);
-  LoadUserSentences(userSentences);
-  LoadUserSentencePairs(userSentencePairs);
-  userWordsModified_ = userWordPairsModified_ = false;
-  userSentencesModified_ = userSentencePairsModified_ = false;
+  Reload(DictionarySide::kWords);
+  Reload(DictionarySide::kSentences);
 }
 
-void CDictionary::LoadGeneralWords(const std::string& path) {
-  generalWordPath_ = path;
-  generalWordTotal_ = 0;
-  words_.clear();
-  words_.reserve(kMaximumWords);  // loading never reallocates the table
-  classNames_.clear();
-  classIds_.clear();
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kGeneralWordsError);
-  ReadGeneralWords(*contents);
+void CDictionary::LoadClasses(const std::string& path) { classes_.Load(files_, path); }
+void CDictionary::LoadClassPairs(const std::string& path) {
+  classPairs_.Load(files_, path);
 }
-
-void CDictionary::LoadGeneralWordPairs(const std::string& path) {
-  generalWordPairPath_ = path;
-  generalPairTotal_ = 0;
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kGeneralWordPairsError);
-  ReadWordPairs(*contents, true);
-}
-
-void CDictionary::LoadUserWords(const std::string& path) {
-  userWordPath_ = path;
-  userWordTotal_ = 0;
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kUserWordsError);
-  ReadUserWords(*contents);
-}
-
-void CDictionary::LoadUserWordPairs(const std::string& path) {
-  userWordPairPath_ = path;
-  userPairTotal_ = 0;
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kUserWordPairsError);
-  ReadWordPairs(*contents, false);
-}
-
-void CDictionary::LoadGeneralSentences(const std::string& path) {
-  generalSentencePath_ = path;
-  generalSentenceTotal_ = 0;
-  sentences_.clear();
-  sentences_.reserve(kMaximumSentences);
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kGeneralSentencesError);
-  ReadGeneralSentences(*contents);
-}
-
-void CDictionary::LoadGeneralSentencePairs(const std::string& path) {
-  generalSentencePairPath_ = path;
-  generalSentencePairTotal_ = 0;
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kGeneralSentencePairsError);
-  ReadSentencePairs(*contents, true);
-}
-
-void CDictionary::LoadUserSentences(const std::string& path) {
-  userSentencePath_ = path;
-  userSentenceTotal_ = 0;
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kUserSentencesError);
-  ReadUserSentences(*contents);
-}
-
-void CDictionary::LoadUserSentencePairs(const std::string& path) {
-  userSentencePairPath_ = path;
-  userSentencePairTotal_ = 0;
-  const auto contents = ReadWholeFile(path);
-  if (!contents) return messages_.ShowMessage(kUserSentencePairsError);
-  ReadSentencePairs(*contents, false);
-}
-
-void CDictionary::LoadClasses(const std::string& path) { classes_.Load(path); }
-void CDictionary::LoadClassPairs(const std::string& path) { classPairs_.Load(path); }
 
 // ---- Readers ----
 
@@ -273,7 +237,8 @@ void CDictionary::ReadGeneralWords(std::string_view contents) {
     entry.generalFrequency = hasFrequency ? frequency : 0;
     entry.wordClass = std::string(wordClass);
     entry.classId = InternClass(entry.wordClass);
-    generalWordTotal_ = SaturatingAdd(generalWordTotal_, hasFrequency ? frequency : 1);
+    DictionaryFileRecord& record = Record(DictionaryFile::kGeneralWords);
+    record.total = SaturatingAdd(record.total, hasFrequency ? frequency : 1);
     words_.push_back(std::move(entry));
   }
   SortIfNeeded(words_);
@@ -309,7 +274,8 @@ void CDictionary::ReadGeneralSentences(std::string_view contents) {
     CSentence entry;
     entry.text = text;
     entry.generalFrequency = hasFrequency ? frequency : 0;
-    generalSentenceTotal_ = SaturatingAdd(generalSentenceTotal_, hasFrequency ? frequency : 1);
+    DictionaryFileRecord& record = Record(DictionaryFile::kGeneralSentences);
+    record.total = SaturatingAdd(record.total, hasFrequency ? frequency : 1);
     sentences_.push_back(std::move(entry));
   }
   SortIfNeeded(sentences_);
@@ -441,34 +407,44 @@ void ReadPairStream(std::string_view contents, std::size_t tokenLimit, std::vect
 }  // namespace
 
 void CDictionary::ReadWordPairs(std::string_view contents, bool general) {
-  ReadPairStream<CWord, CNextWord>(contents, kWordPairTokenLimit, words_, general,
-                                   general ? generalPairTotal_ : userPairTotal_, WordKey);
+  DictionaryFileRecord& record =
+      Record(general ? DictionaryFile::kGeneralWordPairs : DictionaryFile::kUserWordPairs);
+  ReadPairStream<CWord, CNextWord>(contents, kWordPairTokenLimit, words_, general, record.total,
+                                   WordKey);
 }
 
 void CDictionary::ReadSentencePairs(std::string_view contents, bool general) {
   std::string scratch;
+  DictionaryFileRecord& record = Record(general ? DictionaryFile::kGeneralSentencePairs
+                                                : DictionaryFile::kUserSentencePairs);
   ReadPairStream<CSentence, CNextSentence>(
-      contents, kSentencePairTokenLimit, sentences_, general,
-      general ? generalSentencePairTotal_ : userSentencePairTotal_,
+      contents, kSentencePairTokenLimit, sentences_, general, record.total,
       [&scratch](std::string_view token, std::string& key) { SentenceKey(token, scratch, key); });
 }
 
 // ---- Savers ----
 
-bool CDictionary::SaveUserWords() {
-  return SaveText(userWordPath_, UserEntriesText(words_), userWordsModified_);
+bool CDictionary::Save(DictionaryFile file) {
+  std::string text;
+  switch (file) {
+    case DictionaryFile::kUserWords: text = UserEntriesText(words_); break;
+    case DictionaryFile::kUserWordPairs: text = UserPairsText(words_); break;
+    case DictionaryFile::kUserSentences: text = UserEntriesText(sentences_); break;
+    case DictionaryFile::kUserSentencePairs: text = UserPairsText(sentences_); break;
+    default: return false;  // the general files are the installation's
+  }
+  DictionaryFileRecord& record = Record(file);
+  if (record.path.empty() || !WriteFileAtomically(files_, record.path, text)) return false;
+  record.modified = false;
+  return true;
 }
 
-bool CDictionary::SaveUserWordPairs() {
-  return SaveText(userWordPairPath_, UserPairsText(words_), userWordPairsModified_);
-}
-
-bool CDictionary::SaveUserSentences() {
-  return SaveText(userSentencePath_, UserEntriesText(sentences_), userSentencesModified_);
-}
-
-bool CDictionary::SaveUserSentencePairs() {
-  return SaveText(userSentencePairPath_, UserPairsText(sentences_), userSentencePairsModified_);
+bool CDictionary::SaveModifiedUserFiles(DictionarySide side) {
+  const auto [general, generalPairs, user, userPairs] = FilesOf(side);
+  bool saved = true;
+  if (File(userPairs).modified || File(user).modified) saved = Save(userPairs) && saved;
+  if (File(user).modified) saved = Save(user) && saved;
+  return saved;
 }
 
 }  // namespace vorelio

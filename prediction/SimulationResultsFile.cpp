@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 
 namespace vorelio {
 
@@ -13,11 +13,12 @@ std::string SimulationResultsFile::PathFor(const std::string& dataFolder,
   return dataFolder + profile + " " + time + ".sim";
 }
 
-bool SimulationResultsFile::Create(const std::string& dataFolder, const std::string& profile,
+bool SimulationResultsFile::Create(FileSystem& files, const std::string& dataFolder, const std::string& profile,
                                    ClockService& clock, MessageBoxService& messages) {
+  files_ = &files;
   path_ = PathFor(dataFolder, profile, clock.Now());
   contents_.clear();
-  open_ = WriteFileAtomically(path_, contents_);
+  open_ = WriteFileAtomically(files, path_, contents_);
   if (!open_) messages.ShowMessage("Erro na abertura do ficheiro de metricas!");
   return open_;
 }
@@ -26,7 +27,7 @@ bool SimulationResultsFile::Append(const SimulationFigures& figures) {
   if (!open_) return false;
   const std::size_t before = contents_.size();
   contents_ += ResultsLine(figures);
-  if (WriteFileAtomically(path_, contents_)) return true;
+  if (WriteFileAtomically(*files_, path_, contents_)) return true;
   contents_.resize(before);
   return false;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "prediction/SimulationFigures.h"
 
@@ -27,8 +28,8 @@ class SimulationResultsFile {
   // cannot be created, shows "Erro na abertura do ficheiro de metricas!",
   // returns false, and the later Appends do nothing: the simulation still
   // runs.
-  bool Create(const std::string& dataFolder, const std::string& profile, ClockService& clock,
-              MessageBoxService& messages);
+  bool Create(FileSystem& files, const std::string& dataFolder, const std::string& profile,
+              ClockService& clock, MessageBoxService& messages);
   // Adds one run's line. False (the file keeps its earlier lines) when the
   // file could not be rewritten or was never created.
   bool Append(const SimulationFigures& figures);
@@ -36,6 +37,7 @@ class SimulationResultsFile {
   const std::string& Path() const { return path_; }
 
  private:
+  FileSystem* files_ = nullptr;
   std::string path_;
   std::string contents_;
   bool open_ = false;

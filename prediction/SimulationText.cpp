@@ -1,6 +1,5 @@
 #include "prediction/SimulationText.h"
 
-#include "common/FileIo.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 
@@ -42,8 +41,9 @@ std::vector<SimulationLine> SplitSimulationText(const std::string& text) {
   return lines;
 }
 
-std::optional<std::vector<SimulationLine>> ReadSimulationText(const std::string& path) {
-  const auto contents = ReadWholeFile(path);
+std::optional<std::vector<SimulationLine>> ReadSimulationText(FileSystem& files,
+                                                              const std::string& path) {
+  const auto contents = files.ReadFile(path);
   if (!contents) return std::nullopt;
   return SplitSimulationText(UserTextToCp1252(*contents));
 }

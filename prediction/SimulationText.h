@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
+
 namespace vorelio {
 
 // The words of one line, Windows-1252, as written (capitals kept).
@@ -21,7 +23,8 @@ using SimulationLine = std::vector<std::string>;
 
 // The lines of the file that hold at least one word, in order; nothing when
 // the file cannot be read.
-std::optional<std::vector<SimulationLine>> ReadSimulationText(const std::string& path);
+std::optional<std::vector<SimulationLine>> ReadSimulationText(FileSystem& files,
+                                                              const std::string& path);
 
 // The lines of text already in memory (Windows-1252).
 std::vector<SimulationLine> SplitSimulationText(const std::string& text);

@@ -17,7 +17,7 @@
 namespace vorelio {
 
 // How many ranked predictions a request asks for.
-inline constexpr int32_t kSuggestionRequestSize = 100;
+inline constexpr int32_t kSuggestionRequestSize = kMaximumSuggestions;
 
 struct WordSuggestions {
   std::vector<std::string> words;

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "common/FileIo.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 
@@ -96,7 +95,7 @@ void LearnFromText(CDictionary& dictionary, std::string_view text) {
 }
 
 bool LearnFromTextFile(CDictionary& dictionary, const std::string& path) {
-  const auto contents = ReadWholeFile(path);
+  const auto contents = dictionary.Files().ReadFile(path);
   if (!contents) return false;
   LearnFromText(dictionary, UserTextToCp1252(*contents));
   return true;

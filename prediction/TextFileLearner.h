@@ -31,7 +31,7 @@ void LearnSentencePairsFromText(CDictionary& dictionary, std::string_view text);
 // The four learners in the order words, word pairs, sentences, sentence
 // pairs.
 void LearnFromText(CDictionary& dictionary, std::string_view text);
-// Reads the whole file, converts it from UTF-8 when it is UTF-8, and learns
+// Reads the whole file through the dictionary's file system, converts it from UTF-8 when it is UTF-8, and learns
 // from it. False, and nothing learned, when the file cannot be read.
 bool LearnFromTextFile(CDictionary& dictionary, const std::string& path);
 

@@ -34,7 +34,7 @@ bool CUserVocabularyEditor::Begin(bool systemChangesAllowed) {
     messages_.ShowMessage(kSystemChangesLockedMessage);
     return false;
   }
-  filesCurrent_ = SaveModified();
+  filesCurrent_ = dictionary_.SaveModifiedUserFiles(Side());
   return true;
 }
 
@@ -79,47 +79,14 @@ bool CUserVocabularyEditor::SetFrequency(std::string_view text, int32_t value) {
 }
 
 bool CUserVocabularyEditor::Finish(bool accepted) {
-  if (accepted) filesCurrent_ = SaveModified() && filesCurrent_;
+  if (accepted) filesCurrent_ = dictionary_.SaveModifiedUserFiles(Side()) && filesCurrent_;
   if (!filesCurrent_) return false;
-  Reload();
+  dictionary_.Reload(Side());
   return true;
 }
 
-bool CUserVocabularyEditor::SaveModified() {
-  bool saved = true;
-  if (kind_ == VocabularyKind::kWords) {
-    if (dictionary_.UserWordPairsModified() || dictionary_.UserWordsModified())
-      saved = dictionary_.SaveUserWordPairs() && saved;
-    if (dictionary_.UserWordsModified()) saved = dictionary_.SaveUserWords() && saved;
-  } else {
-    if (dictionary_.UserSentencePairsModified() || dictionary_.UserSentencesModified())
-      saved = dictionary_.SaveUserSentencePairs() && saved;
-    if (dictionary_.UserSentencesModified()) saved = dictionary_.SaveUserSentences() && saved;
-  }
-  return saved;
-}
-
-void CUserVocabularyEditor::Reload() {
-  // The loaders remember their path again, so copies are taken first.
-  if (kind_ == VocabularyKind::kWords) {
-    const std::string general = dictionary_.GeneralWordPath();
-    const std::string generalPairs = dictionary_.GeneralWordPairPath();
-    const std::string user = dictionary_.UserWordPath();
-    const std::string userPairs = dictionary_.UserWordPairPath();
-    dictionary_.LoadGeneralWords(general);
-    dictionary_.LoadGeneralWordPairs(generalPairs);
-    dictionary_.LoadUserWords(user);
-    dictionary_.LoadUserWordPairs(userPairs);
-  } else {
-    const std::string general = dictionary_.GeneralSentencePath();
-    const std::string generalPairs = dictionary_.GeneralSentencePairPath();
-    const std::string user = dictionary_.UserSentencePath();
-    const std::string userPairs = dictionary_.UserSentencePairPath();
-    dictionary_.LoadGeneralSentences(general);
-    dictionary_.LoadGeneralSentencePairs(generalPairs);
-    dictionary_.LoadUserSentences(user);
-    dictionary_.LoadUserSentencePairs(userPairs);
-  }
+DictionarySide CUserVocabularyEditor::Side() const {
+  return kind_ == VocabularyKind::kWords ? DictionarySide::kWords : DictionarySide::kSentences;
 }
 
 }  // namespace vorelio

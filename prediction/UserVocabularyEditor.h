@@ -57,8 +57,7 @@ class CUserVocabularyEditor {
   bool Finish(bool accepted);
 
  private:
-  bool SaveModified();
-  void Reload();
+  DictionarySide Side() const;
 
   CDictionary& dictionary_;
   VocabularyKind kind_;

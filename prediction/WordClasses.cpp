@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "common/FileIo.h"
 #include "common/Scanner.h"
 
 namespace vorelio {
@@ -24,9 +23,9 @@ void CWordClassSet::Clear() {
   total_ = 0;
 }
 
-bool CWordClassSet::Load(const std::string& path) {
+bool CWordClassSet::Load(FileSystem& files, const std::string& path) {
   Clear();
-  const auto contents = ReadWholeFile(path);
+  const auto contents = files.ReadFile(path);
   if (!contents) return false;
   LineReader lines(*contents);
   std::string_view line;
@@ -62,9 +61,9 @@ void CWordClassPairSet::Clear() {
   total_ = 0;
 }
 
-bool CWordClassPairSet::Load(const std::string& path) {
+bool CWordClassPairSet::Load(FileSystem& files, const std::string& path) {
   Clear();
-  const auto contents = ReadWholeFile(path);
+  const auto contents = files.ReadFile(path);
   if (!contents) return false;
   LineReader lines(*contents);
   std::string_view line;

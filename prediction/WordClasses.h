@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/FileSystem.h"
+
 namespace vorelio {
 
 struct CWordClass {
@@ -23,7 +25,7 @@ class CWordClassSet {
   // Reads "%s %d" lines into consecutive slots; a line that does not match
   // leaves its slot empty and adds nothing to the total. Missing file: false,
   // nothing read.
-  bool Load(const std::string& path);
+  bool Load(FileSystem& files, const std::string& path);
   // Linear search over the classes read; 0 for an unknown name.
   int32_t Frequency(std::string_view name) const;
   int32_t Count() const { return static_cast<int32_t>(classes_.size()); }
@@ -47,7 +49,7 @@ class CWordClassPairSet {
   void Clear();
   // A repeated pair keeps the last value; the total sums every value read
   // and the count is the number of lines. Missing file: false.
-  bool Load(const std::string& path);
+  bool Load(FileSystem& files, const std::string& path);
   // 0 for a pair that is not in the set.
   int32_t Frequency(std::string_view first, std::string_view second) const;
   int32_t Count() const { return count_; }

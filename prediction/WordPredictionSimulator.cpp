@@ -1,44 +1,41 @@
 #include "prediction/WordPredictionSimulator.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <utility>
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 
 namespace vorelio {
 
-namespace {
-
-bool MissingOnDisk(const std::string& path) {
-  std::error_code error;
-  return !path.empty() && !std::filesystem::exists(NativePath(path), error);
-}
-
-}  // namespace
-
 bool SaveUserFilesForSimulation(CDictionary& d) {
+  // A user file that is missing is written too, so that End's reload finds
+  // what was there before the simulation.
+  const auto needsSaving = [&d](DictionaryFile file) {
+    const DictionaryFileRecord& record = d.File(file);
+    return record.modified || (!record.path.empty() && !PathExists(d.Files(), record.path));
+  };
   bool saved = true;
-  if (d.UserWordPairsModified() || d.UserWordsModified() || MissingOnDisk(d.UserWordPairPath()))
-    saved = d.SaveUserWordPairs() && saved;
-  if (d.UserWordsModified() || MissingOnDisk(d.UserWordPath()))
-    saved = d.SaveUserWords() && saved;
-  if (d.UserSentencePairsModified() || d.UserSentencesModified() ||
-      MissingOnDisk(d.UserSentencePairPath()))
-    saved = d.SaveUserSentencePairs() && saved;
-  if (d.UserSentencesModified() || MissingOnDisk(d.UserSentencePath()))
-    saved = d.SaveUserSentences() && saved;
+  for (const auto [entries, pairs] :
+       {std::pair{DictionaryFile::kUserWords, DictionaryFile::kUserWordPairs},
+        std::pair{DictionaryFile::kUserSentences, DictionaryFile::kUserSentencePairs}}) {
+    if (d.File(entries).modified || needsSaving(pairs)) saved = d.Save(pairs) && saved;
+    if (needsSaving(entries)) saved = d.Save(entries) && saved;
+  }
   // A file that was only missing and cannot be created loses nothing: the
   // reload then finds the same empty part.
-  return saved || !(d.UserWordsModified() || d.UserWordPairsModified() ||
-                    d.UserSentencesModified() || d.UserSentencePairsModified());
+  const auto modified = [&d](DictionaryFile file) { return d.File(file).modified; };
+  return saved || !(modified(DictionaryFile::kUserWords) ||
+                    modified(DictionaryFile::kUserWordPairs) ||
+                    modified(DictionaryFile::kUserSentences) ||
+                    modified(DictionaryFile::kUserSentencePairs));
 }
 
 SimulationStart CWordPredictionSimulator::Start(CDictionary& dictionary,
                                                 const PredictionOptions& options,
                                                 const std::string& textPath) {
-  auto lines = ReadSimulationText(textPath);
+  auto lines = ReadSimulationText(dictionary.Files(), textPath);
   if (!lines) return SimulationStart::kTextUnreadable;
   return Start(dictionary, options, std::move(*lines));
 }
@@ -47,7 +44,7 @@ SimulationStart CWordPredictionSimulator::Start(CDictionary& dictionary,
                                                 const PredictionOptions& options,
                                                 std::vector<SimulationLine> lines) {
   if (lines.empty()) return SimulationStart::kTextEmpty;
-  if (options.userAdaptation != 0 && !SaveUserFilesForSimulation(dictionary))
+  if (options.LearnsFromUser() && !SaveUserFilesForSimulation(dictionary))
     return SimulationStart::kUserFilesNotSaved;
   dictionary_ = &dictionary;
   options_ = options;
@@ -58,12 +55,12 @@ SimulationStart CWordPredictionSimulator::Start(CDictionary& dictionary,
   counters_ = {};
   withoutPrediction_.Reset();
   withPrediction_.Reset();
-  best_.resize(static_cast<std::size_t>(std::max(options_.maxWordSuggestions, 0)));
+  best_.resize(static_cast<std::size_t>(UsableSuggestionCount(options_.maxWordSuggestions)));
   return SimulationStart::kStarted;
 }
 
-int32_t CWordPredictionSimulator::CountWords(const std::string& textPath) {
-  const auto lines = ReadSimulationText(textPath);
+int32_t CWordPredictionSimulator::CountWords(FileSystem& files, const std::string& textPath) {
+  const auto lines = ReadSimulationText(files, textPath);
   if (!lines) return 0;
   int32_t count = 0;
   for (const SimulationLine& line : *lines) count = SaturatingAdd(count, static_cast<int32_t>(line.size()));
@@ -117,7 +114,7 @@ bool CWordPredictionSimulator::Step() {
     add(counters_.charactersTyped, 2);  // the last letter and the space
     add(counters_.keystrokesTyped, withPrediction_.CharacterCost(word.back(), next) + 1);
   }
-  if (options_.userAdaptation != 0) {
+  if (options_.LearnsFromUser()) {
     dictionary_->AddUserWord(lowerWord_, 1);
     dictionary_->AddUserWordPair(previous_, lowerWord_, 1);
   }
@@ -135,7 +132,7 @@ bool CWordPredictionSimulator::Step() {
 
 void CWordPredictionSimulator::End() {
   if (dictionary_ == nullptr) return;
-  if (options_.userAdaptation != 0) dictionary_->ReloadWordAndSentenceFiles();
+  if (options_.LearnsFromUser()) dictionary_->ReloadWordAndSentenceFiles();
   dictionary_ = nullptr;
   lines_.clear();
 }

@@ -43,7 +43,7 @@ class CWordPredictionSimulator {
   CWordPredictionSimulator() = default;
 
   // Reads the whole text (UTF-8 or Windows-1252, SimulationText.h), zeroes
-  // the counters and both Caps Lock states. With options.userAdaptation on
+  // the counters and both Caps Lock states. With learning on (LearnsFromUser)
   // it first saves every modified user file (and creates those missing on
   // disk, so that End's reload finds them). The dictionary and options must
   // outlive the run. On failure nothing is changed and End does nothing.
@@ -55,7 +55,7 @@ class CWordPredictionSimulator {
 
   // The number of words a run over the file simulates; 0 when it cannot be
   // read.
-  static int32_t CountWords(const std::string& textPath);
+  static int32_t CountWords(FileSystem& files, const std::string& textPath);
 
   // Simulates the next word; false (and nothing done) at the end of the text
   // or when no run is started.

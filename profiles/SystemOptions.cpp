@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 #include "profiles/OptionValueEncoding.h"
@@ -11,7 +11,6 @@ namespace vorelio {
 
 namespace {
 
-constexpr std::string_view kFileName = "configsis";
 constexpr std::string_view kSystemPassword = "$TolvameX4$";
 constexpr std::string_view kWrongPassword = "Senha incorrecta!";
 constexpr std::string_view kEncodedSpace = ";;;";
@@ -46,10 +45,12 @@ struct SystemOptionKeys {
   }};
 };
 
-void CSystemOptions::Load(const std::string& dataFolder, CUserRecord* record) {
-  path_ = dataFolder + std::string(kFileName);
+void CSystemOptions::Load(FileSystem& files, const std::string& dataFolder,
+                          CUserRecord* record) {
+  files_ = &files;
+  path_ = dataFolder + std::string(kSystemOptionsFileName);
   userRecord_ = record;
-  if (const std::optional<std::string> contents = ReadWholeFile(path_)) ReadFrom(*contents);
+  if (const std::optional<std::string> contents = files.ReadFile(path_)) ReadFrom(*contents);
   changed_ = false;
 }
 
@@ -102,7 +103,7 @@ std::string CSystemOptions::Contents() const {
 
 bool CSystemOptions::Save() {
   if (!changed_ || path_.empty()) return true;
-  if (!WriteFileAtomically(path_, Contents())) return false;
+  if (!WriteFileAtomically(*files_, path_, Contents())) return false;
   changed_ = false;
   return true;
 }

@@ -12,21 +12,25 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
 namespace vorelio {
 
 class CUserRecord;  // the configurator record (logging)
 
+// The system options file of the data folder.
+inline constexpr std::string_view kSystemOptionsFileName = "configsis";
+
 class CSystemOptions {
  public:
   // The defaults of a fresh installation; not changed.
   CSystemOptions() = default;
 
-  // Reads dataFolder + "configsis" (a missing file keeps every value) and
-  // keeps the record pointer (not owned; may be null). Clears the changed
+  // Reads dataFolder + "configsis" through `files` (a missing file keeps
+  // every value), remembers `files` for Save, and keeps the record pointer (not owned; may be null). Clears the changed
   // flag.
-  void Load(const std::string& dataFolder, CUserRecord* record);
+  void Load(FileSystem& files, const std::string& dataFolder, CUserRecord* record);
   // Reads file contents: per line, a known integer key takes the number
   // after it ("%d", 0 when none), a known string key the word after it
   // (empty when none), the priority list its word split at runs of ";"
@@ -77,6 +81,7 @@ class CSystemOptions {
  private:
   friend struct SystemOptionKeys;  // the table of keys in SystemOptions.cpp
 
+  FileSystem* files_ = nullptr;
   std::string path_;
   CUserRecord* userRecord_ = nullptr;
   bool changed_ = false;

@@ -2,13 +2,14 @@
 
 namespace vorelio {
 
-CUserProfile::CUserProfile(MessageBoxService& messages)
-    : messages_(messages), dictionary_(messages) {}
+CUserProfile::CUserProfile(FileSystem& files, MessageBoxService& messages)
+    : files_(files), messages_(messages), dictionary_(files, messages) {}
 
 CUserProfile::CUserProfile(const CUserProfile& other)
-    : messages_(other.messages_),
+    : files_(other.files_),
+      messages_(other.messages_),
       properties_(other.properties_),
-      dictionary_(other.messages_),
+      dictionary_(other.files_, other.messages_),
       loaded_(true) {}
 
 CUserProfile& CUserProfile::operator=(const CUserProfile& other) {
@@ -19,10 +20,10 @@ CUserProfile& CUserProfile::operator=(const CUserProfile& other) {
 
 void CUserProfile::ReadOptions(const std::string& path) {
   loaded_ = true;
-  properties_.Read(path);
+  properties_.Read(files_, path);
 }
 
-bool CUserProfile::WriteOptions(const std::string& path) const { return properties_.Write(path); }
+bool CUserProfile::WriteOptions(const std::string& path) const { return properties_.Write(files_, path); }
 
 bool CUserProfile::Save() const {
   if (!loaded_ || properties_.OptionsFilePath().empty()) return true;
@@ -32,7 +33,7 @@ bool CUserProfile::Save() const {
 void CUserProfile::LoadDictionary() {
   if (dictionaryInMemory_) return;
   dictionary_.LoadDictionary(properties_.DataFolder(), properties_.Name(),
-                             properties_.options.userAdaptation != 0);
+                             properties_.options.LearnsFromUser());
   dictionaryInMemory_ = true;
 }
 

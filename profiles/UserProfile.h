@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "prediction/Dictionary.h"
 #include "profiles/UserProfileProperties.h"
@@ -16,9 +17,10 @@ namespace vorelio {
 
 class CUserProfile {
  public:
-  // Default options, an empty dictionary, loaded flag 0. The dictionary
-  // reports its file failures through `messages`.
-  explicit CUserProfile(MessageBoxService& messages);
+  // Default options, an empty dictionary, loaded flag 0. The options and the
+  // dictionary are read and written through `files`; the dictionary reports
+  // its file failures through `messages`.
+  CUserProfile(FileSystem& files, MessageBoxService& messages);
   // Copies the whole options record; the copy starts with an empty
   // dictionary of its own and loaded flag 1.
   CUserProfile(const CUserProfile& other);
@@ -55,6 +57,7 @@ class CUserProfile {
   bool KeepsDictionaryInMemory() const { return properties_.options.keepDictionaryInMemory != 0; }
 
  private:
+  FileSystem& files_;
   MessageBoxService& messages_;
   CUserProfileProperties properties_;
   CDictionary dictionary_;

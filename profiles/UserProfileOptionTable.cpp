@@ -1,5 +1,6 @@
 #include "profiles/UserProfileOptionTable.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -13,12 +14,31 @@ namespace vorelio {
 namespace {
 
 using O = UserProfileOptions;
+using P = PredictionOptions;
 
 constexpr UserProfileOptionKey Integer(std::string_view key, int32_t O::*field,
                                        int32_t defaultValue) {
   return {.key = key, .type = OptionType::kInteger, .integer = field,
           .integerDefault = defaultValue, .textDefault = {}};
 }
+// The options of PredictionOptions keep the defaults written there.
+constexpr UserProfileOptionKey Predicted(std::string_view key, int32_t P::*field) {
+  return {.key = key, .type = OptionType::kInteger, .integer = field, .hasDefault = false,
+          .textDefault = {}};
+}
+constexpr UserProfileOptionKey PredictedText(std::string_view key, std::string P::*field) {
+  return {.key = key, .type = OptionType::kEncodedText, .text = field, .hasDefault = false,
+          .textDefault = {}};
+}
+// A count of suggestions: more than the engine ranks cannot be shown, and a
+// huge one must not size memory.
+constexpr UserProfileOptionKey SuggestionCount(std::string_view key, int32_t P::*field) {
+  UserProfileOptionKey option = Predicted(key, field);
+  option.minimum = 0;
+  option.maximum = kMaximumSuggestions;
+  return option;
+}
+
 constexpr UserProfileOptionKey Real(std::string_view key, double O::*field) {
   return {.key = key, .type = OptionType::kReal, .real = field, .realDefault = 0.0,
           .textDefault = {}};
@@ -44,26 +64,26 @@ constexpr std::array<UserProfileOptionKey, kUserProfileOptionCount> kKeys = {{
     Integer("REPOSICIONAR_JANELA", &O::moveWindowAwayFromCaret, 0),
     Integer("PERSEGUIR_CURSOR_TEXTO", &O::followTextCursor, 0),
     Integer("MOSTRAR_BARRAS_JANELA", &O::showWindowBars, 1),
-    Integer("NUMERO_MAXIMO_PALAVRAS_PREDITAS", &O::maxWordSuggestions, 10),
+    SuggestionCount("NUMERO_MAXIMO_PALAVRAS_PREDITAS", &P::maxWordSuggestions),
     Integer("TAMANHO_LETRAS_PALAVRAS_PREDITAS", &O::suggestionFontSize, 10),
     Integer("PALAVRAS_PREDITAS_EM_MAIUSCULAS", &O::suggestionsInCapitals, 0),
     Integer("TEMPO_DE_PREDICAO", &O::predictionDelayMs, 1000),
-    Integer("COEFICIENTE_FREQUENCIA_PALAVRA", &O::wordFrequencyCoefficient, 100),
-    Integer("COEFICIENTE_FREQUENCIA_PAR_PALAVRAS", &O::wordPairCoefficient, 100),
-    Integer("COEFICIENTE_CLASSE_PALAVRA", &O::wordClassCoefficient, 0),
+    Predicted("COEFICIENTE_FREQUENCIA_PALAVRA", &P::wordFrequencyCoefficient),
+    Predicted("COEFICIENTE_FREQUENCIA_PAR_PALAVRAS", &P::wordPairCoefficient),
+    Predicted("COEFICIENTE_CLASSE_PALAVRA", &P::wordClassCoefficient),
     Integer("COEFICIENTE_GENERO_PALAVRA", &O::wordGenderCoefficient, 0),
     Integer("COEFICIENTE_NUMERO_PALAVRA", &O::wordNumberCoefficient, 0),
-    Integer("COEFICIENTE_FREQUENCIA_PALAVRA_UTILIZADOR", &O::userWordFrequencyCoefficient, 100),
-    Integer("COEFICIENTE_FREQUENCIA_PAR_PALAVRAS_UTILIZADOR", &O::userWordPairCoefficient, 100),
-    Encoded("LETRAS_NAO_PRETENDIDAS", &O::unwantedLetters, ""),
-    Encoded("SEQUENCIAS_LETRAS_NAO_PRETENDIDAS", &O::unwantedSequences, ""),
+    Predicted("COEFICIENTE_FREQUENCIA_PALAVRA_UTILIZADOR", &P::userWordFrequencyCoefficient),
+    Predicted("COEFICIENTE_FREQUENCIA_PAR_PALAVRAS_UTILIZADOR", &P::userWordPairCoefficient),
+    PredictedText("LETRAS_NAO_PRETENDIDAS", &P::unwantedLetters),
+    PredictedText("SEQUENCIAS_LETRAS_NAO_PRETENDIDAS", &P::unwantedSequences),
     Integer("TECLAS_COMPLETAR", &O::completionKeys, 0),
-    Integer("ADAPTACAO_UTILIZADOR", &O::userAdaptation, 0),
-    Integer("NUMERO_MAXIMO_LETRAS_PALAVRAS_PREDITAS", &O::maxWordLetters, 14),
-    Integer("NUMERO_MAXIMO_FRASES_PREDITAS", &O::maxSentenceSuggestions, 4),
-    Integer("NUMERO_MAXIMO_LETRAS_FRASES_PREDITAS", &O::maxSentenceLetters, 80),
-    Integer("NUMERO_MAXIMO_IMAGENS_PREDITAS", &O::maxPictogramSuggestions, 8),
-    Integer("NUMERO_MAXIMO_FRASES_IMAGENS_PREDITAS", &O::maxPictogramSentenceSuggestions, 4),
+    Predicted("ADAPTACAO_UTILIZADOR", &P::userAdaptation),
+    Predicted("NUMERO_MAXIMO_LETRAS_PALAVRAS_PREDITAS", &P::maxWordLetters),
+    SuggestionCount("NUMERO_MAXIMO_FRASES_PREDITAS", &P::maxSentenceSuggestions),
+    Predicted("NUMERO_MAXIMO_LETRAS_FRASES_PREDITAS", &P::maxSentenceLetters),
+    SuggestionCount("NUMERO_MAXIMO_IMAGENS_PREDITAS", &P::maxPictogramSuggestions),
+    SuggestionCount("NUMERO_MAXIMO_FRASES_IMAGENS_PREDITAS", &P::maxPictogramSentenceSuggestions),
     Integer("NUMERO_MAXIMO_IMAGENS_FRASES_PREDITAS", &O::maxPictogramsPerSentence, 6),
     Word("TECLA_EXPANSAO_ABREVIATURAS", &O::abbreviationExpansionKey, "Tab"),
     Integer("AGENTE_ACTIVO", &O::agentActive, 0),
@@ -162,6 +182,7 @@ std::string FormatReal(double value) {
 
 UserProfileOptions::UserProfileOptions() {
   for (const UserProfileOptionKey& option : kKeys) {
+    if (!option.hasDefault) continue;
     switch (option.type) {
       case OptionType::kInteger: this->*option.integer = option.integerDefault; break;
       case OptionType::kReal: this->*option.real = option.realDefault; break;
@@ -197,7 +218,7 @@ void ReadOptionValue(UserProfileOptions& options, const UserProfileOptionKey& op
       int32_t value = 0;
       LineScanner scanner(textAfterKey);
       if (!scanner.Int(value)) value = 0;
-      options.*option.integer = value;
+      options.*option.integer = std::clamp(value, option.minimum, option.maximum);
       break;
     }
     case OptionType::kReal: {
@@ -221,7 +242,7 @@ bool ParseOptionValue(UserProfileOptions& options, const UserProfileOptionKey& o
     case OptionType::kInteger: {
       int32_t number = 0;
       if (!ParseInt32(Trim(value), number)) return false;
-      options.*option.integer = number;
+      options.*option.integer = std::clamp(number, option.minimum, option.maximum);
       return true;
     }
     case OptionType::kReal: {

@@ -3,6 +3,7 @@
 // by key all go through it.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -25,9 +26,14 @@ struct UserProfileOptionKey {
   int32_t UserProfileOptions::*integer = nullptr;  // kInteger
   double UserProfileOptions::*real = nullptr;      // kReal
   std::string UserProfileOptions::*text = nullptr; // kWord, kEncodedText
+  // False for the PredictionOptions fields, whose defaults are their own.
+  bool hasDefault = true;
   int32_t integerDefault = 0;
   double realDefault = 0;
   std::string_view textDefault;
+  // An integer read or set outside these bounds is held to the nearest one.
+  int32_t minimum = INT32_MIN;
+  int32_t maximum = INT32_MAX;
 };
 
 inline constexpr std::size_t kUserProfileOptionCount = 99;
@@ -41,13 +47,14 @@ const UserProfileOptionKey* FindUserProfileOptionKey(std::string_view key);
 std::string FormatOptionValue(const UserProfileOptions& options,
                               const UserProfileOptionKey& option);
 // Reads the value from the text after the key, as the file reader does; it
-// never fails: a number that cannot be read is stored as 0, a missing word
-// as an empty string.
+// never fails: a number that cannot be read is stored as 0 (then held to the
+// option's bounds), a missing word as an empty string.
 void ReadOptionValue(UserProfileOptions& options, const UserProfileOptionKey& option,
                      std::string_view textAfterKey);
-// Parses a value strictly (a whole decimal number, a finite real, a word
-// without blanks; ";;;" or spaces for the encoded texts). False, leaving
-// the option as it was, when the value is not of the option's type.
+// Parses a value strictly (a whole decimal number, held to the option's
+// bounds; a finite real; a word without blanks; ";;;" or spaces for the
+// encoded texts). False, leaving the option as it was, when the value is
+// not of the option's type.
 bool ParseOptionValue(UserProfileOptions& options, const UserProfileOptionKey& option,
                       std::string_view value);
 

@@ -1,15 +1,18 @@
-// The 99 options of a user profile as typed fields, in the order of the
-// options file. Their keys, types and defaults live in one table
-// (UserProfileOptionTable.h); a default-constructed record holds those
-// defaults. Strings are Windows-1252.
+// The 99 options of a user profile as typed fields. The options prediction
+// reads are the PredictionOptions this record derives from; the others are
+// below. Their keys, types and file order live in one table
+// (UserProfileOptionTable.h), with the defaults of the options below; a
+// default-constructed record holds every default. Strings are Windows-1252.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "prediction/PredictionOptions.h"
+
 namespace vorelio {
 
-struct UserProfileOptions {
+struct UserProfileOptions : PredictionOptions {
   UserProfileOptions();  // the defaults of the key table
 
   // Main window.
@@ -23,27 +26,13 @@ struct UserProfileOptions {
   int32_t moveWindowAwayFromCaret = 0;          // REPOSICIONAR_JANELA
   int32_t followTextCursor = 0;                 // PERSEGUIR_CURSOR_TEXTO
   int32_t showWindowBars = 0;                   // MOSTRAR_BARRAS_JANELA
-  // Prediction.
-  int32_t maxWordSuggestions = 0;               // NUMERO_MAXIMO_PALAVRAS_PREDITAS
+  // Prediction, besides the PredictionOptions.
   int32_t suggestionFontSize = 0;               // TAMANHO_LETRAS_PALAVRAS_PREDITAS
   int32_t suggestionsInCapitals = 0;            // PALAVRAS_PREDITAS_EM_MAIUSCULAS
   int32_t predictionDelayMs = 0;                // TEMPO_DE_PREDICAO
-  int32_t wordFrequencyCoefficient = 0;         // COEFICIENTE_FREQUENCIA_PALAVRA
-  int32_t wordPairCoefficient = 0;              // COEFICIENTE_FREQUENCIA_PAR_PALAVRAS
-  int32_t wordClassCoefficient = 0;             // COEFICIENTE_CLASSE_PALAVRA
   int32_t wordGenderCoefficient = 0;            // COEFICIENTE_GENERO_PALAVRA
   int32_t wordNumberCoefficient = 0;            // COEFICIENTE_NUMERO_PALAVRA
-  int32_t userWordFrequencyCoefficient = 0;     // COEFICIENTE_FREQUENCIA_PALAVRA_UTILIZADOR
-  int32_t userWordPairCoefficient = 0;          // COEFICIENTE_FREQUENCIA_PAR_PALAVRAS_UTILIZADOR
-  std::string unwantedLetters;                  // LETRAS_NAO_PRETENDIDAS
-  std::string unwantedSequences;                // SEQUENCIAS_LETRAS_NAO_PRETENDIDAS
   int32_t completionKeys = 0;                   // TECLAS_COMPLETAR (virtual-key code)
-  int32_t userAdaptation = 0;                   // ADAPTACAO_UTILIZADOR
-  int32_t maxWordLetters = 0;                   // NUMERO_MAXIMO_LETRAS_PALAVRAS_PREDITAS
-  int32_t maxSentenceSuggestions = 0;           // NUMERO_MAXIMO_FRASES_PREDITAS
-  int32_t maxSentenceLetters = 0;               // NUMERO_MAXIMO_LETRAS_FRASES_PREDITAS
-  int32_t maxPictogramSuggestions = 0;          // NUMERO_MAXIMO_IMAGENS_PREDITAS
-  int32_t maxPictogramSentenceSuggestions = 0;  // NUMERO_MAXIMO_FRASES_IMAGENS_PREDITAS
   int32_t maxPictogramsPerSentence = 0;         // NUMERO_MAXIMO_IMAGENS_FRASES_PREDITAS
   std::string abbreviationExpansionKey;         // TECLA_EXPANSAO_ABREVIATURAS (key name)
   // Speech and the animated character.

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 #include "common/Scanner.h"
 #include "profiles/UserProfileOptionTable.h"
 
@@ -10,9 +10,9 @@ namespace vorelio {
 
 CUserProfileProperties::CUserProfileProperties() = default;
 
-void CUserProfileProperties::Read(const std::string& path) {
+void CUserProfileProperties::Read(FileSystem& files, const std::string& path) {
   optionsFilePath_ = path;
-  if (const std::optional<std::string> contents = ReadWholeFile(path)) ReadFrom(*contents);
+  if (const std::optional<std::string> contents = files.ReadFile(path)) ReadFrom(*contents);
 }
 
 void CUserProfileProperties::ReadFrom(std::string_view contents) {
@@ -41,8 +41,8 @@ std::string CUserProfileProperties::Contents() const {
   return contents;
 }
 
-bool CUserProfileProperties::Write(const std::string& path) const {
-  return WriteFileAtomically(path, Contents());
+bool CUserProfileProperties::Write(FileSystem& files, const std::string& path) const {
+  return WriteFileAtomically(files, path, Contents());
 }
 
 std::string CUserProfileProperties::TimeIntervals(int weekday) const {
@@ -53,42 +53,6 @@ std::string CUserProfileProperties::TimeIntervals(int weekday) const {
       &UserProfileOptions::saturdayIntervals};
   if (weekday < 1 || weekday > static_cast<int>(kWeekdays.size())) return {};
   return options.*kWeekdays[static_cast<std::size_t>(weekday - 1)];
-}
-
-PredictionOptions CUserProfileProperties::ToPredictionOptions() const {
-  PredictionOptions prediction;
-  prediction.wordFrequencyCoefficient = options.wordFrequencyCoefficient;
-  prediction.wordPairCoefficient = options.wordPairCoefficient;
-  prediction.wordClassCoefficient = options.wordClassCoefficient;
-  prediction.userWordFrequencyCoefficient = options.userWordFrequencyCoefficient;
-  prediction.userWordPairCoefficient = options.userWordPairCoefficient;
-  prediction.unwantedLetters = options.unwantedLetters;
-  prediction.unwantedSequences = options.unwantedSequences;
-  prediction.maxWordSuggestions = options.maxWordSuggestions;
-  prediction.maxWordLetters = options.maxWordLetters;
-  prediction.maxSentenceSuggestions = options.maxSentenceSuggestions;
-  prediction.maxSentenceLetters = options.maxSentenceLetters;
-  prediction.maxPictogramSuggestions = options.maxPictogramSuggestions;
-  prediction.maxPictogramSentenceSuggestions = options.maxPictogramSentenceSuggestions;
-  prediction.userAdaptation = options.userAdaptation;
-  return prediction;
-}
-
-void CUserProfileProperties::ApplyPredictionOptions(const PredictionOptions& prediction) {
-  options.wordFrequencyCoefficient = prediction.wordFrequencyCoefficient;
-  options.wordPairCoefficient = prediction.wordPairCoefficient;
-  options.wordClassCoefficient = prediction.wordClassCoefficient;
-  options.userWordFrequencyCoefficient = prediction.userWordFrequencyCoefficient;
-  options.userWordPairCoefficient = prediction.userWordPairCoefficient;
-  options.unwantedLetters = prediction.unwantedLetters;
-  options.unwantedSequences = prediction.unwantedSequences;
-  options.maxWordSuggestions = prediction.maxWordSuggestions;
-  options.maxWordLetters = prediction.maxWordLetters;
-  options.maxSentenceSuggestions = prediction.maxSentenceSuggestions;
-  options.maxSentenceLetters = prediction.maxSentenceLetters;
-  options.maxPictogramSuggestions = prediction.maxPictogramSuggestions;
-  options.maxPictogramSentenceSuggestions = prediction.maxPictogramSentenceSuggestions;
-  options.userAdaptation = prediction.userAdaptation;
 }
 
 bool CUserProfileProperties::SetOption(std::string_view key, std::string_view value) {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "prediction/PredictionOptions.h"
+#include "platform/FileSystem.h"
 #include "profiles/UserProfileOptions.h"
 
 namespace vorelio {
@@ -21,7 +21,8 @@ class CUserProfileProperties {
   // use "QwertySimples".
   CUserProfileProperties();
 
-  // The 99 options, read and written by the options file.
+  // The 99 options, read and written by the options file. Prediction takes
+  // them as the PredictionOptions they derive from.
   UserProfileOptions options;
 
   const std::string& Name() const { return name_; }
@@ -39,7 +40,7 @@ class CUserProfileProperties {
 
   // Remembers `path` as the options file path and reads the file into the
   // options. A file that cannot be opened changes nothing else. Never fails.
-  void Read(const std::string& path);
+  void Read(FileSystem& files, const std::string& path);
   // Reads options from file contents: each line's first word is the key,
   // the rest its value (see ReadOptionValue). A line of any length is read
   // whole, so a long value (many Bluetooth tags) comes back as written and
@@ -50,15 +51,11 @@ class CUserProfileProperties {
   std::string Contents() const;
   // Writes the 99 lines to `path` through a temporary file and a rename.
   // False, with the previous file intact, when it cannot be written.
-  bool Write(const std::string& path) const;
+  bool Write(FileSystem& files, const std::string& path) const;
 
   // The time intervals of a weekday, 1 = Sunday to 7 = Saturday; empty for
   // any other number.
   std::string TimeIntervals(int weekday) const;
-
-  // The options prediction reads, and their inverse.
-  PredictionOptions ToPredictionOptions() const;
-  void ApplyPredictionOptions(const PredictionOptions& prediction);
 
   // By file key, for command-line tools. SetOption takes the value as the
   // file writes it ("Times;;;New;;;Roman"; spaces are accepted too) and

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
 #include <stdexcept>
-#include <system_error>
 
-#include "common/FileIo.h"
+#include "platform/AtomicFile.h"
 #include "common/Scanner.h"
 #include "profiles/ProfileName.h"
 
@@ -14,8 +12,6 @@ namespace vorelio {
 
 namespace {
 
-constexpr std::string_view kProfileList = "utils";
-constexpr std::string_view kTemplateOptions = "base.cfg";
 constexpr std::array<std::string_view, 5> kUserFileExtensions = {".pal", ".par", ".abr",
                                                                    ".frs", ".paf"};
 
@@ -39,9 +35,9 @@ std::string Concat(std::string_view a, std::string_view b, std::string_view c = 
 }
 
 // The blank-separated words of "utils" in file order (none when missing).
-std::vector<std::string> ListedNames(const std::string& path) {
+std::vector<std::string> ListedNames(FileSystem& files, const std::string& path) {
   std::vector<std::string> names;
-  const std::optional<std::string> contents = ReadWholeFile(path);
+  const std::optional<std::string> contents = files.ReadFile(path);
   if (!contents) return names;
   TokenReader words(*contents);
   std::string_view word;
@@ -66,13 +62,23 @@ bool IsLogOf(std::string_view fileName, std::string_view profileName) {
 
 }  // namespace
 
-CUserProfileSet::CUserProfileSet(std::string dataFolder, MessageBoxService& messages)
-    : dataFolder_(std::move(dataFolder)), messages_(messages) {}
+std::vector<std::string> ProfileNamesOf(FileSystem& files, const std::string& dataFolder) {
+  std::vector<std::string> names{std::string(kGenericProfileName)};
+  for (std::string& name : ListedNames(files, Concat(dataFolder, kProfileListName))) {
+    if (IsSafeProfileName(name) && std::find(names.begin(), names.end(), name) == names.end())
+      names.push_back(std::move(name));
+  }
+  return names;
+}
+
+CUserProfileSet::CUserProfileSet(std::string dataFolder, FileSystem& files,
+                                 MessageBoxService& messages)
+    : dataFolder_(std::move(dataFolder)), files_(files), messages_(messages) {}
 
 CUserProfileSet::~CUserProfileSet() { Close(); }
 
 std::unique_ptr<CUserProfile> CUserProfileSet::ReadProfile(const std::string& name) const {
-  auto profile = std::make_unique<CUserProfile>(messages_);
+  auto profile = std::make_unique<CUserProfile>(files_, messages_);
   profile->Properties().SetName(name);
   profile->Properties().SetDataFolder(dataFolder_);
   profile->ReadOptions(Concat(dataFolder_, name, ".cfg"));
@@ -88,11 +94,8 @@ void CUserProfileSet::SaveOptions(const CUserProfile& profile) {
 
 void CUserProfileSet::Load() {
   Close();
-  profiles_.push_back(ReadProfile(std::string(kGenericProfileName)));
-  for (const std::string& name : ListedNames(Concat(dataFolder_, kProfileList))) {
-    if (!IsSafeProfileName(name) || Find(name) >= 0) continue;
+  for (const std::string& name : ProfileNamesOf(files_, dataFolder_))
     profiles_.push_back(ReadProfile(name));
-  }
   for (const auto& profile : profiles_)
     if (profile->KeepsDictionaryInMemory()) profile->LoadDictionary();
 }
@@ -143,15 +146,17 @@ int32_t CUserProfileSet::Create(std::string_view entered) {
   if (!name) return -1;
   bool written = true;
   for (const std::string_view extension : kUserFileExtensions)
-    written = WriteFileAtomically(Concat(dataFolder_, *name, extension), "") && written;
+    written = WriteFileAtomically(files_, Concat(dataFolder_, *name, extension), "") && written;
   const std::string templateOptions =
-      ReadWholeFile(Concat(dataFolder_, kTemplateOptions)).value_or(std::string());
-  written = written && WriteFileAtomically(Concat(dataFolder_, *name, ".cfg"), templateOptions);
+      files_.ReadFile(Concat(dataFolder_, kTemplateProfileName, ".cfg")).value_or(std::string());
+  written = written &&
+            WriteFileAtomically(files_, Concat(dataFolder_, *name, ".cfg"), templateOptions);
   // The list is written last, so it never names a profile without files.
-  std::string list = ReadWholeFile(Concat(dataFolder_, kProfileList)).value_or(std::string());
+  const std::string listPath = Concat(dataFolder_, kProfileListName);
+  std::string list = files_.ReadFile(listPath).value_or(std::string());
   if (!list.empty() && list.back() != '\n') list += '\n';  // never glue onto the last name
   list.append(*name).append("\n");
-  written = written && WriteFileAtomically(Concat(dataFolder_, kProfileList), list);
+  written = written && WriteFileAtomically(files_, listPath, list);
   if (!written) {
     messages_.ShowMessage(
         Concat("N\xE3o foi poss\xEDvel criar o perfil de utilizador ", *name, "."));
@@ -174,9 +179,10 @@ bool CUserProfileSet::Remove(std::string_view chosenName) {
     messages_.ShowMessage(kCannotRemoveCurrent);
     return false;
   }
-  std::vector<std::string> listed = ListedNames(Concat(dataFolder_, kProfileList));
+  const std::string listPath = Concat(dataFolder_, kProfileListName);
+  std::vector<std::string> listed = ListedNames(files_, listPath);
   std::erase(listed, chosenName);
-  if (!WriteFileAtomically(Concat(dataFolder_, kProfileList), JoinLines(listed))) {
+  if (!WriteFileAtomically(files_, listPath, JoinLines(listed))) {
     messages_.ShowMessage(
         Concat("N\xE3o foi poss\xEDvel remover o perfil de utilizador ", chosenName, "."));
     return false;
@@ -210,12 +216,10 @@ void CUserProfileSet::Close() {
 
 std::vector<std::string> CUserProfileSet::LogFileNames(std::string_view profileName) const {
   std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(NativePath(dataFolder_), error), end;
-       !error && entry != end; entry.increment(error)) {
-    if (!entry->is_regular_file(error)) continue;
-    std::string fileName = ProgramPath(entry->path().filename().string());
-    if (IsLogOf(fileName, profileName)) names.push_back(std::move(fileName));
+  for (std::string& fileName : files_.ListFolder(dataFolder_).value_or(std::vector<std::string>{})) {
+    if (!IsLogOf(fileName, profileName)) continue;
+    const std::optional<FileStatus> status = files_.Status(dataFolder_ + fileName);
+    if (status && status->type == FileStatus::Type::kRegular) names.push_back(std::move(fileName));
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -225,10 +229,8 @@ bool CUserProfileSet::DeleteLogs(std::string_view chosenName) {
   if (chosenName.empty()) return false;
   bool all = IsSafeProfileName(chosenName);
   if (all) {
-    for (const std::string& fileName : LogFileNames(chosenName)) {
-      std::error_code error;
-      all = std::filesystem::remove(NativePath(dataFolder_ + fileName), error) && all;
-    }
+    for (const std::string& fileName : LogFileNames(chosenName))
+      all = files_.Remove(dataFolder_ + fileName) && all;
   }
   messages_.ShowMessage(all ? kLogsDeleted : kLogsNotDeleted);
   return all;
@@ -241,12 +243,8 @@ bool CUserProfileSet::CopyLogs(std::string_view chosenName, const std::string& d
     std::string folder = destinationFolder;
     if (folder.back() != '/' && folder.back() != '\\') folder += '/';
     for (const std::string& fileName : LogFileNames(chosenName)) {
-      const std::string target = folder + fileName;
-      std::error_code error;
-      const std::optional<std::string> contents = ReadWholeFile(dataFolder_ + fileName);
-      const bool copied = contents && !std::filesystem::exists(NativePath(target), error) &&
-                          !error && WriteFileAtomically(target, *contents);
-      all = copied && all;
+      const std::optional<std::string> contents = files_.ReadFile(dataFolder_ + fileName);
+      all = contents && WriteNewFile(files_, folder + fileName, *contents) && all;
     }
   }
   messages_.ShowMessage(all ? kLogsCopied : kLogsNotCopied);
@@ -256,7 +254,7 @@ bool CUserProfileSet::CopyLogs(std::string_view chosenName, const std::string& d
 std::string CUserProfileSet::ProfileKeyboard(std::string_view name, bool withExtension) const {
   if (!IsSafeProfileName(name)) return {};
   CUserProfileProperties properties;
-  properties.Read(Concat(dataFolder_, name, ".cfg"));
+  properties.Read(files_, Concat(dataFolder_, name, ".cfg"));
   std::string keyboard = properties.options.keyboardName;
   constexpr std::string_view kExtension = ".tec";
   const bool hasExtension = keyboard.ends_with(kExtension);

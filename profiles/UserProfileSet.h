@@ -25,10 +25,16 @@
 
 namespace vorelio {
 
+// The profiles of `dataFolder`: "generico", then the names of "utils" in
+// file order, each once, without blank lines and names that are not safe
+// (IsSafeProfileName).
+std::vector<std::string> ProfileNamesOf(FileSystem& files, const std::string& dataFolder);
+
 class CUserProfileSet {
  public:
-  // `dataFolder` ends in a path separator.
-  CUserProfileSet(std::string dataFolder, MessageBoxService& messages);
+  // `dataFolder` ends in a path separator; every file is read and written
+  // through `files`.
+  CUserProfileSet(std::string dataFolder, FileSystem& files, MessageBoxService& messages);
   // Closes the set if it is still loaded, so no learning is lost; `messages`
   // must outlive the set.
   ~CUserProfileSet();
@@ -56,10 +62,12 @@ class CUserProfileSet {
   std::vector<std::string> Names() const;
 
   // Creates a profile (the name is checked as the new-profile dialog does,
-  // with its messages): empty NAME.pal/.par/.abr/.frs/.paf (existing ones
-  // are truncated), NAME.cfg a byte copy of base.cfg (empty when base.cfg
-  // is missing), NAME appended to "utils"; then opens it. Returns its
-  // index, or -1 (with a message) when refused or a file cannot be written.
+  // with its messages, so no other profile's or the installation's files
+  // are ever touched): empty NAME.pal/.par/.abr/.frs/.paf (the files of a
+  // removed profile of that name are truncated), NAME.cfg a byte copy of
+  // base.cfg (empty when base.cfg is missing), NAME appended to "utils";
+  // then opens it. Returns its index, or -1 (with a message) when refused or
+  // a file cannot be written.
   int32_t Create(std::string_view name);
   // Removes the chosen profile (empty: cancelled) after asking. Refuses the
   // generic and the current profile with their messages. "utils" is
@@ -105,6 +113,7 @@ class CUserProfileSet {
   std::vector<std::string> LogFileNames(std::string_view profileName) const;
 
   std::string dataFolder_;
+  FileSystem& files_;
   MessageBoxService& messages_;
   // Owned one by one so the current dictionary pointer survives growth.
   std::vector<std::unique_ptr<CUserProfile>> profiles_;

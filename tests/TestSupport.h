@@ -1,5 +1,5 @@
-// Helpers shared by the tests: a temporary folder of the test's own and
-// small file utilities.
+// Helpers shared by the tests: the real file system, a temporary folder of
+// the test's own and small file utilities.
 #pragma once
 
 #include <cstdlib>
@@ -9,7 +9,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/PosixFileSystem.h"
+
 namespace vorelio::testing {
+
+// The real file system, for tests that work in a TempFolder.
+inline FileSystem& DiskFiles() {
+  static PosixFileSystem files;
+  return files;
+}
 
 // A fresh folder under the system's temporary folder, removed with
 // everything in it when the object goes away. Path() ends in "/".

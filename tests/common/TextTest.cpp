@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/FileIo.h"
+#include "common/NativePath.h"
 #include "common/Scanner.h"
-#include "TestSupport.h"
 
 namespace vorelio {
 namespace {
@@ -101,21 +100,10 @@ TEST(ScannerTest, ConversionsBehaveLikeTheCLibrary) {
   EXPECT_EQ(SaturatingReplace(0, INT32_MIN, 0), INT32_MAX);
 }
 
-TEST(FileIoTest, AtomicWritesReplaceWholeFilesAndFailCleanly) {
-  testing::TempFolder folder;
-  const std::string path = folder.Write("f.txt", "old");
-  ASSERT_TRUE(WriteFileAtomically(path, "new contents"));
-  EXPECT_EQ(folder.Read("f.txt"), "new contents");
-  EXPECT_FALSE(folder.Exists("f.txt.tmp"));
-  EXPECT_FALSE(WriteFileAtomically(folder.File("no/such/folder.txt"), "x"));
-  EXPECT_FALSE(ReadWholeFile(folder.File("absent")).has_value());
-  EXPECT_FALSE(ReadWholeFile(folder.Path()).has_value());  // a folder is no file
-
-  // Program paths are Windows-1252 with either separator; the disk has UTF-8.
-  ASSERT_TRUE(WriteFileAtomically(folder.Path() + "p\xE3o.txt", "x"));
-  EXPECT_TRUE(folder.Exists("p\xC3\xA3o.txt"));
+TEST(NativePathTest, ProgramPathsBecomeUtf8WithSlashes) {
   EXPECT_EQ(NativePath("CAT_IMG_A\xE7\xF5" "es\\p\xE3o.bmp"),
             "CAT_IMG_A\xC3\xA7\xC3\xB5" "es/p\xC3\xA3o.bmp");
+  EXPECT_EQ(ProgramPath("p\xC3\xA3o.txt"), "p\xE3o.txt");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The general dictionary shipped in data/, loaded as the program loads it.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -20,16 +22,16 @@ class ShippedDictionaryTest : public ::testing::Test {
     if (!std::filesystem::exists(folder + "geral.pal")) {
       GTEST_SKIP() << "no general dictionary in " << folder << "; run scripts/build-dictionary.sh";
     }
-    dictionary_.LoadGeneralWords(folder + "geral.pal");
-    dictionary_.LoadGeneralWordPairs(folder + "geral.par");
+    dictionary_.Load(DictionaryFile::kGeneralWords, folder + "geral.pal");
+    dictionary_.Load(DictionaryFile::kGeneralWordPairs, folder + "geral.par");
     dictionary_.LoadClasses(folder + "geral.cg");
     dictionary_.LoadClassPairs(folder + "geral.pcg");
-    dictionary_.LoadGeneralSentences(folder + "geral.frs");
-    dictionary_.LoadGeneralSentencePairs(folder + "geral.paf");
+    dictionary_.Load(DictionaryFile::kGeneralSentences, folder + "geral.frs");
+    dictionary_.Load(DictionaryFile::kGeneralSentencePairs, folder + "geral.paf");
   }
 
   RecordingMessageBox messages_;
-  CDictionary dictionary_{messages_};
+  CDictionary dictionary_{testing::DiskFiles(), messages_};
 };
 
 TEST_F(ShippedDictionaryTest, LoadsCompletelyAndLeavesRoomForTheUser) {

@@ -31,7 +31,7 @@ class UserRecordTest : public ::testing::Test {
   TempFolder folder;
   RecordingMessageBox messages;
   ManualClock clock{Sunday()};
-  CUserRecord records{messages, clock};
+  CUserRecord records{testing::DiskFiles(), messages, clock};
 };
 
 TEST_F(UserRecordTest, RecordsAreAppendedAndReachTheFileAtOnce) {
@@ -57,7 +57,7 @@ TEST_F(UserRecordTest, RecordsAreAppendedAndReachTheFileAtOnce) {
   EXPECT_TRUE(messages.messages.empty());
 
   // Opening again appends to what is there.
-  CUserRecord again(messages, clock);
+  CUserRecord again(testing::DiskFiles(), messages, clock);
   ASSERT_TRUE(again.Open(folder.Path()));
   again.RecordMenuCommand(1);
   EXPECT_EQ(Records().find("<CONFIGURATOR_RECORDS>"), 0u);

@@ -82,7 +82,7 @@ TEST(AbbreviationExpansionSetTest, SavesOnlyWhenModifiedSortedAndAtomically) {
   TempFolder folder;
   const std::string path = folder.Write("ana.abr", "zz fim\naa  dois espa\xE7os\n");
   CAbbreviationExpansionSet set;
-  set.Load(path);
+  set.Load(testing::DiskFiles(), path);
   EXPECT_EQ(set.Path(), path);
 
   // Unchanged: no write at all (the odd spacing of the file survives).
@@ -99,14 +99,14 @@ TEST(AbbreviationExpansionSetTest, SavesOnlyWhenModifiedSortedAndAtomically) {
   EXPECT_EQ(folder.Read("ana.abr"), "aa dois espa\xE7os\nmm meio\n");
 
   CAbbreviationExpansionSet back;
-  back.Load(path);
+  back.Load(testing::DiskFiles(), path);
   EXPECT_EQ(AsMap(back), AsMap(set));
 }
 
 TEST(AbbreviationExpansionSetTest, MissingFileLeavesTheSetEmptyAndWritesNothing) {
   TempFolder folder;
   CAbbreviationExpansionSet set;
-  set.Load(folder.File("ana.abr"));
+  set.Load(testing::DiskFiles(), folder.File("ana.abr"));
   EXPECT_EQ(set.Size(), 0u);
   EXPECT_TRUE(set.Save());
   EXPECT_FALSE(folder.Exists("ana.abr"));
@@ -115,7 +115,7 @@ TEST(AbbreviationExpansionSetTest, MissingFileLeavesTheSetEmptyAndWritesNothing)
 TEST(AbbreviationExpansionSetTest, FailedSaveKeepsTheChangesForTheNextTry) {
   TempFolder folder;
   CAbbreviationExpansionSet set;
-  set.Load(folder.File("falta/ana.abr"));  // a folder that does not exist
+  set.Load(testing::DiskFiles(), folder.File("falta/ana.abr"));  // a folder that does not exist
   ASSERT_TRUE(set.Set("a", "b"));
   EXPECT_FALSE(set.Save());
   EXPECT_TRUE(set.Modified());
@@ -131,9 +131,9 @@ TEST(AbbreviationExpansionSetTest, LoadingAnotherFileFirstSavesTheEdits) {
   folder.Write("ana.abr", "a um\n");
   folder.Write("rui.abr", "r rui\n");
   CAbbreviationExpansionSet set;
-  set.Load(folder.File("ana.abr"));
+  set.Load(testing::DiskFiles(), folder.File("ana.abr"));
   ASSERT_TRUE(set.Set("b", "dois"));
-  set.Load(folder.File("rui.abr"));
+  set.Load(testing::DiskFiles(), folder.File("rui.abr"));
   EXPECT_EQ(folder.Read("ana.abr"), "a um\nb dois\n");
   EXPECT_EQ(set.Size(), 1u);
 }
@@ -151,7 +151,7 @@ TEST(AbbreviationExpansionSetTest, RandomSetsSurviveTheFile) {
   for (int round = 0; round < 50; ++round) {
     const std::string path = folder.File("r" + std::to_string(round) + ".abr");
     CAbbreviationExpansionSet set;
-    set.Load(path);
+    set.Load(testing::DiskFiles(), path);
     std::map<std::string, std::string> reference;
     for (int i = 0; i < 20; ++i) {
       const std::string abbreviation = randomText(1 + random() % 4);
@@ -168,7 +168,7 @@ TEST(AbbreviationExpansionSetTest, RandomSetsSurviveTheFile) {
     }
     ASSERT_TRUE(set.Save());
     CAbbreviationExpansionSet back;
-    back.Load(path);
+    back.Load(testing::DiskFiles(), path);
     EXPECT_EQ(AsMap(back), reference);
   }
 }
@@ -182,7 +182,7 @@ class DictionaryAbbreviationsTest : public ::testing::Test {
 TEST_F(DictionaryAbbreviationsTest, LoadedWithTheDictionaryAndSavedWhenItGoes) {
   folder.Write("ana.abr", "obg obrigado\n");
   {
-    CDictionary dictionary(messages);
+    CDictionary dictionary(testing::DiskFiles(), messages);
     dictionary.LoadDictionary(folder.Path(), "ana", true);
     ASSERT_NE(dictionary.Abbreviations().Expansion("obg"), nullptr);
     ASSERT_TRUE(dictionary.Abbreviations().Set("bd", "bom dia"));
@@ -192,9 +192,9 @@ TEST_F(DictionaryAbbreviationsTest, LoadedWithTheDictionaryAndSavedWhenItGoes) {
 
 TEST_F(DictionaryAbbreviationsTest, UnloadedOrReleasedDictionaryNeverEmptiesTheFile) {
   folder.Write("ana.abr", "obg obrigado\n");
-  { CDictionary neverLoaded(messages); }
+  { CDictionary neverLoaded(testing::DiskFiles(), messages); }
   {
-    CDictionary dictionary(messages);
+    CDictionary dictionary(testing::DiskFiles(), messages);
     dictionary.LoadDictionary(folder.Path(), "ana", true);
     ASSERT_TRUE(dictionary.Abbreviations().Set("bd", "bom dia"));
     dictionary.ReleaseDictionary();  // saves the edit...
@@ -205,7 +205,7 @@ TEST_F(DictionaryAbbreviationsTest, UnloadedOrReleasedDictionaryNeverEmptiesTheF
 }
 
 TEST_F(DictionaryAbbreviationsTest, MissingFileIsSilent) {
-  CDictionary dictionary(messages);
+  CDictionary dictionary(testing::DiskFiles(), messages);
   dictionary.LoadDictionary(folder.Path(), "ana", true);
   for (const std::string& message : messages.messages)
     EXPECT_EQ(message.find("abr"), std::string::npos);

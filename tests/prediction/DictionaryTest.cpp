@@ -41,7 +41,7 @@ class DictionaryTest : public ::testing::Test {
 
   TempFolder folder;
   RecordingMessageBox messages;
-  CDictionary dictionary{messages};
+  CDictionary dictionary{testing::DiskFiles(), messages};
 };
 
 TEST_F(DictionaryTest, GeneralWordLinesTakeTheFirstFormThatMatches) {
@@ -129,7 +129,7 @@ TEST_F(DictionaryTest, PairLookupsAgreeForSmallAndLargeFiles) {
                   i + 1, i);
     pairs += line;
   }
-  CDictionary bisecting(messages), hashing(messages);
+  CDictionary bisecting(testing::DiskFiles(), messages), hashing(testing::DiskFiles(), messages);
   bisecting.ReadGeneralWords(words);
   hashing.ReadGeneralWords(words);
   bisecting.ReadWordPairs(pairs, true);
@@ -156,7 +156,7 @@ TEST_F(DictionaryTest, UserWordsMergeIntoTheGeneralTable) {
   EXPECT_EQ(dictionary.FindWord("mar alto")->userFrequency, 1);
   EXPECT_EQ(dictionary.Words()[0].text, "anel");  // inserted at its place
   EXPECT_EQ(dictionary.UserWordTotal(), 8);
-  EXPECT_FALSE(dictionary.UserWordsModified());  // just read, not modified
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWords).modified);  // just read, not modified
 }
 
 TEST_F(DictionaryTest, MissingFilesAreReportedInLoadOrderAndTheRestStillLoads) {
@@ -173,7 +173,7 @@ TEST_F(DictionaryTest, MissingFilesAreReportedInLoadOrderAndTheRestStillLoads) {
   EXPECT_EQ(dictionary.WordCount(), 1);
   EXPECT_EQ(dictionary.SentenceCount(), 1);
   // The user paths are remembered, so a save creates the files.
-  EXPECT_EQ(dictionary.UserWordPath(), folder.File("ana.pal"));
+  EXPECT_EQ(dictionary.File(DictionaryFile::kUserWords).path, folder.File("ana.pal"));
   dictionary.AddUserWord("b", 1);
   dictionary.ReleaseDictionary();
   EXPECT_EQ(folder.Read("ana.pal"), "b 1\n");
@@ -197,8 +197,8 @@ TEST_F(DictionaryTest, SavedFilesHoldOnlyTheUserVocabulary) {
   dictionary.AddUserWordPair("c", "a", 5);  // c has no user frequency: not saved
   dictionary.AddUserWord("b", 1);
   dictionary.SetUserWordFrequency("b", 0);
-  EXPECT_TRUE(dictionary.UserWordsModified());
-  EXPECT_TRUE(dictionary.UserWordPairsModified());
+  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWords).modified);
+  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWordPairs).modified);
   dictionary.ReleaseDictionary();
   EXPECT_EQ(folder.Read("ana.pal"), "a 2\nnovo|termo 1\n");
   EXPECT_EQ(folder.Read("ana.par"), "a novo|termo 3\n");
@@ -216,10 +216,10 @@ TEST_F(DictionaryTest, AFailedSaveKeepsTheFlagAndThePreviousFile) {
   Load({{"geral.pal", "a 10\n"}, {"ana.pal", "a 7\n"}});
   dictionary.AddUserWord("a", 1);
   // The folder becomes a file name that cannot be written through.
-  dictionary.LoadUserWords(folder.File("missing/ana.pal"));
+  dictionary.Load(DictionaryFile::kUserWords, folder.File("missing/ana.pal"));
   dictionary.AddUserWord("a", 1);
-  EXPECT_FALSE(dictionary.SaveUserWords());
-  EXPECT_TRUE(dictionary.UserWordsModified());
+  EXPECT_FALSE(dictionary.Save(DictionaryFile::kUserWords));
+  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWords).modified);
   EXPECT_EQ(folder.Read("ana.pal"), "a 7\n");
 }
 
@@ -231,7 +231,7 @@ TEST_F(DictionaryTest, UserAdditionsRespectLengthAndCapacityLimits) {
   dictionary.AddUserWordPair("a", std::string(500, 'y'), 1);
   dictionary.AddUserWordPair("a", "missing", 1);
   EXPECT_EQ(dictionary.UserPairTotal(), 0);
-  EXPECT_TRUE(dictionary.UserWordPairsModified());  // set even when nothing was added
+  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWordPairs).modified);  // set even when nothing was added
   dictionary.AddUserSentence(std::string(999, 's'), 1);
   dictionary.AddUserSentence(std::string(1000, 't'), 1);
   EXPECT_EQ(dictionary.SentenceCount(), 1);
@@ -243,19 +243,19 @@ TEST_F(DictionaryTest, AFullTableForgetsTheLeastUsedUserWordsOnlyWithAdaptation)
   const std::string user = "zz1 3\nzz2 1\n";
   Load({{"geral.pal", general}, {"ana.pal", user}}, /*adaptation=*/false);
   EXPECT_EQ(dictionary.FindWord("zz2")->userFrequency, 1);
-  EXPECT_FALSE(dictionary.UserWordsModified());
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWords).modified);
 
-  CDictionary adapting(messages);
+  CDictionary adapting(testing::DiskFiles(), messages);
   adapting.LoadDictionary(folder.Path(), "ana", true);
   EXPECT_EQ(adapting.WordCount(), CDictionary::kMaximumWords - 2);
   EXPECT_EQ(adapting.FindWord("zz2")->userFrequency, 0);
   EXPECT_EQ(adapting.FindWord("zz1")->userFrequency, 3);
   EXPECT_EQ(adapting.UserWordTotal(), 3);
-  EXPECT_TRUE(adapting.UserWordsModified());
+  EXPECT_TRUE(adapting.File(DictionaryFile::kUserWords).modified);
 
   // A full table takes no new user word, and general words beyond the
   // capacity are ignored.
-  adapting.LoadGeneralWords(folder.Write("big.pal", ManyWords(CDictionary::kMaximumWords + 5)));
+  adapting.Load(DictionaryFile::kGeneralWords, folder.Write("big.pal", ManyWords(CDictionary::kMaximumWords + 5)));
   EXPECT_EQ(adapting.WordCount(), CDictionary::kMaximumWords);
   adapting.AddUserWord("zzz", 1);
   EXPECT_TRUE(adapting.FindWord("zzz").IsNone());

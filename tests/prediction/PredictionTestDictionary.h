@@ -26,7 +26,7 @@ struct DictionaryFiles {
 
 class TestDictionary {
  public:
-  explicit TestDictionary(const DictionaryFiles& files) : dictionary_(messages_) {
+  explicit TestDictionary(const DictionaryFiles& files) : dictionary_(testing::DiskFiles(), messages_) {
     folder_.Write("geral.pal", files.words);
     folder_.Write("geral.par", files.pairs);
     folder_.Write("geral.cg", files.classes);

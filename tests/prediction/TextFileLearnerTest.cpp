@@ -41,7 +41,7 @@ class TextFileLearnerTest : public ::testing::Test {
  protected:
   TempFolder folder;
   RecordingMessageBox messages;
-  CDictionary dictionary{messages};
+  CDictionary dictionary{testing::DiskFiles(), messages};
 };
 
 TEST_F(TextFileLearnerTest, TwoLineTextGivesItsSentencesAndPairs) {
@@ -50,7 +50,7 @@ TEST_F(TextFileLearnerTest, TwoLineTextGivesItsSentencesAndPairs) {
        {std::string_view("Ol\xC3\xA1 mundo.\nTudo bem? Sim.\n"),
         std::string_view("Ol\xE1 mundo.\nTudo bem? Sim.\n")}) {
     RecordingMessageBox messages;
-    CDictionary dictionary(messages);
+    CDictionary dictionary(testing::DiskFiles(), messages);
     ASSERT_TRUE(LearnFromTextFile(dictionary, folder.Write("texto.txt", text)));
     const Learned learned = LearnedBy(dictionary);
     const std::map<std::string, int32_t> words = {
@@ -82,7 +82,7 @@ TEST_F(TextFileLearnerTest, RunsOfTerminatorsEndOneSentence) {
 TEST_F(TextFileLearnerTest, MissingFileTeachesNothing) {
   EXPECT_FALSE(LearnFromTextFile(dictionary, folder.File("nada.txt")));
   EXPECT_EQ(dictionary.WordCount(), 0);
-  EXPECT_FALSE(dictionary.UserWordsModified());
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWords).modified);
   EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -115,7 +115,7 @@ TEST_F(TextFileLearnerTest, WordsAndPairsMatchAPlainReading) {
     }
 
     RecordingMessageBox messages;
-    CDictionary dictionary(messages);
+    CDictionary dictionary(testing::DiskFiles(), messages);
     LearnWordsFromText(dictionary, text);
     LearnWordPairsFromText(dictionary, text);
     const Learned learned = LearnedBy(dictionary);
@@ -174,7 +174,7 @@ TEST_F(AdaptationCommandsTest, ClipboardTextOfTenThousandCharactersDoesNotReachT
   EXPECT_EQ(AdaptFromClipboard(dictionary, clipboard, folder.Path(), true, messages),
             AdaptationResult::kTextTooLong);
   EXPECT_EQ(dictionary.WordCount(), 0);
-  EXPECT_FALSE(dictionary.UserWordsModified());
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWords).modified);
   EXPECT_EQ(folder.Read("ClipboardFile.tmp"), "anterior");  // the old copy is not learned
   EXPECT_TRUE(messages.messages.empty());
 

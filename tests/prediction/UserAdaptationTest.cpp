@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include "common/Text.h"
 
 namespace vorelio {
@@ -29,7 +31,7 @@ class UserAdaptationTest : public ::testing::Test {
   }
 
   RecordingMessageBox messages;
-  CDictionary dictionary{messages};
+  CDictionary dictionary{testing::DiskFiles(), messages};
   CUserAdaptation adaptation;
 };
 
@@ -40,10 +42,10 @@ TEST_F(UserAdaptationTest, AdaptationOffChangesNothing) {
   adaptation.LearnAfterKeyOutput(dictionary, false, "dia.", {"dia", "bom", "Bom dia.", ""});
   EXPECT_EQ(dictionary.WordCount(), 0);
   EXPECT_EQ(dictionary.SentenceCount(), 0);
-  EXPECT_FALSE(dictionary.UserWordsModified());
-  EXPECT_FALSE(dictionary.UserWordPairsModified());
-  EXPECT_FALSE(dictionary.UserSentencesModified());
-  EXPECT_FALSE(dictionary.UserSentencePairsModified());
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWords).modified);
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWordPairs).modified);
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserSentences).modified);
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserSentencePairs).modified);
   EXPECT_TRUE(adaptation.LastLearnedWord().empty());
 }
 
@@ -116,7 +118,7 @@ TEST_F(UserAdaptationTest, KeyOutputIsClassifiedBeforeLearning) {
   };
   for (const Case& c : cases) {
     RecordingMessageBox messages;
-    CDictionary dictionary(messages);
+    CDictionary dictionary(testing::DiskFiles(), messages);
     CUserAdaptation adaptation;
     adaptation.LearnAfterKeyOutput(dictionary, true, c.keyText, caret);
     const CDictionaryWord word = dictionary.FindWord("dia");

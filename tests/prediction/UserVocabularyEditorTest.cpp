@@ -32,7 +32,7 @@ class UserVocabularyEditorTest : public ::testing::Test {
 
   TempFolder folder;
   RecordingMessageBox messages;
-  CDictionary dictionary{messages};
+  CDictionary dictionary{testing::DiskFiles(), messages};
 };
 
 TEST_F(UserVocabularyEditorTest, BeginSavesWhatWasLearnedAndIsRefusedWhileLocked) {
@@ -43,7 +43,7 @@ TEST_F(UserVocabularyEditorTest, BeginSavesWhatWasLearnedAndIsRefusedWhileLocked
   EXPECT_EQ(folder.Read("ana.pal"), "casa 4\n");
   ASSERT_TRUE(editor.Begin(true));
   EXPECT_EQ(folder.Read("ana.pal"), "carro 1\ncasa 4\n");
-  EXPECT_FALSE(dictionary.UserWordsModified());
+  EXPECT_FALSE(dictionary.File(DictionaryFile::kUserWords).modified);
   const std::vector<UserVocabularyEntry> listed = {{"carro", 1}, {"casa", 4}};
   EXPECT_EQ(editor.Entries(), listed);
 }
@@ -79,7 +79,7 @@ TEST_F(UserVocabularyEditorTest, OkSavesAndReloadsCancelDiscards) {
   EXPECT_EQ(UserFrequency("mesa"), 1);
   EXPECT_EQ(UserFrequency("casa"), 0);
   EXPECT_EQ(dictionary.SuccessorFrequency("casa", "carro"), 2);  // general pairs reloaded
-  EXPECT_EQ(dictionary.UserWordPath(), folder.File("ana.pal"));
+  EXPECT_EQ(dictionary.File(DictionaryFile::kUserWords).path, folder.File("ana.pal"));
   {
     CUserVocabularyEditor editor(dictionary, VocabularyKind::kWords, messages);
     ASSERT_TRUE(editor.Begin(true));
@@ -111,13 +111,13 @@ TEST_F(UserVocabularyEditorTest, NothingIsReloadedOverWhatCouldNotBeSaved) {
   dictionary.AddUserWord("aprendida", 1);
   // The user file's folder disappears: the save fails.
   const std::string lost = folder.File("sumiu/ana.pal");
-  dictionary.LoadUserWords(lost);
+  dictionary.Load(DictionaryFile::kUserWords, lost);
   dictionary.AddUserWord("aprendida", 0);
   CUserVocabularyEditor editor(dictionary, VocabularyKind::kWords, messages);
   ASSERT_TRUE(editor.Begin(true));
   EXPECT_FALSE(editor.Finish(false));
   EXPECT_EQ(UserFrequency("aprendida"), 1);
-  EXPECT_TRUE(dictionary.UserWordsModified());
+  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWords).modified);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class SimulatorTest : public ::testing::Test {
   }
 
   std::unique_ptr<CDictionary> Load() {
-    auto dictionary = std::make_unique<CDictionary>(messages_);
+    auto dictionary = std::make_unique<CDictionary>(testing::DiskFiles(), messages_);
     dictionary->LoadDictionary(folder_.Path(), "p", true);
     return dictionary;
   }
@@ -117,8 +117,8 @@ TEST_F(SimulatorTest, LearningHelpsLaterWordsAndIsUndoneAtEnd) {
   EXPECT_EQ(dictionary_->UserWordTotal(), 0);
   EXPECT_EQ(dictionary_->UserPairTotal(), 0);
   EXPECT_EQ(dictionary_->WordCount(), 5);
-  EXPECT_FALSE(dictionary_->UserWordsModified());
-  EXPECT_FALSE(dictionary_->UserWordPairsModified());
+  EXPECT_FALSE(dictionary_->File(DictionaryFile::kUserWords).modified);
+  EXPECT_FALSE(dictionary_->File(DictionaryFile::kUserWordPairs).modified);
   EXPECT_EQ(folder_.Read("p.pal"), wordsBefore);
   EXPECT_EQ(Simulate(text, learning), with);  // the next run starts afresh
   EXPECT_TRUE(messages_.messages.empty());
@@ -141,7 +141,7 @@ TEST_F(SimulatorTest, MissingUserFilesAreCreatedSoTheReloadIsQuiet) {
   bare.Write("geral.frs", "");
   bare.Write("geral.paf", "");
   RecordingMessageBox messages;
-  CDictionary dictionary(messages);
+  CDictionary dictionary(testing::DiskFiles(), messages);
   dictionary.LoadDictionary(bare.Path(), "novo", true);
   messages.messages.clear();  // the four missing user files
   PredictionOptions learning;
@@ -167,8 +167,8 @@ TEST_F(SimulatorTest, StartFailsOnMissingOrWordlessText) {
             SimulationStart::kTextEmpty);
   EXPECT_FALSE(simulator.Step());
   simulator.End();  // harmless without a run
-  EXPECT_EQ(CWordPredictionSimulator::CountWords(folder_.File("absent.txt")), 0);
-  EXPECT_EQ(CWordPredictionSimulator::CountWords(folder_.Write("c.txt", "a b\n\nc.\n")), 3);
+  EXPECT_EQ(CWordPredictionSimulator::CountWords(testing::DiskFiles(), folder_.File("absent.txt")), 0);
+  EXPECT_EQ(CWordPredictionSimulator::CountWords(testing::DiskFiles(), folder_.Write("c.txt", "a b\n\nc.\n")), 3);
 }
 
 TEST(SimulationTextTest, Utf8AndLongLinesKeepWhole) {
@@ -250,7 +250,7 @@ TEST(SimulationResultsFileTest, NameLinesAndFailure) {
   ManualClock clock(start);
   RecordingMessageBox messages;
   SimulationResultsFile file;
-  ASSERT_TRUE(file.Create(folder.Path(), "ana", clock, messages));
+  ASSERT_TRUE(file.Create(testing::DiskFiles(), folder.Path(), "ana", clock, messages));
   EXPECT_EQ(file.Path(), folder.Path() + "ana Sun Dec 06 00-27-17 2026.sim");
   EXPECT_EQ(folder.Read("ana Sun Dec 06 00-27-17 2026.sim"), "");
   SimulationFigures f;
@@ -263,7 +263,7 @@ TEST(SimulationResultsFileTest, NameLinesAndFailure) {
   EXPECT_TRUE(messages.messages.empty());
 
   SimulationResultsFile unwritable;
-  EXPECT_FALSE(unwritable.Create(folder.Path() + "absent/", "ana", clock, messages));
+  EXPECT_FALSE(unwritable.Create(testing::DiskFiles(), folder.Path() + "absent/", "ana", clock, messages));
   EXPECT_EQ(messages.messages, (std::vector<std::string>{"Erro na abertura do ficheiro de metricas!"}));
   EXPECT_FALSE(unwritable.Append(f));
 }

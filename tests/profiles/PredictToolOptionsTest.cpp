@@ -43,6 +43,7 @@ TEST(PredictTool, ReadsTheProfileOptionsAndTheSettingsOnTop) {
     for (const char* extension : {".pal", ".par", ".frs", ".paf", ".abr"})
       folder.Write(std::string(profile) + extension, "");
   folder.Write("ana.cfg", "SEQUENCIAS_LETRAS_NAO_PRETENDIDAS rr;;;br\n");
+  folder.Write("utils", "ana\n");
   const std::string data = "--data " + folder.Path();
 
   EXPECT_EQ(Predict(data + " --prefix ca").output, "W\tcasa\nW\tcarro\nW\tcabra\n");

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "common/FileIo.h"
+#include "TestSupport.h"
 #include "profiles/UserProfileProperties.h"
 
 namespace vorelio {
@@ -13,7 +13,7 @@ namespace {
 TEST(ShippedProfileOptions, TemplateAndGenericProfileAreCompleteAndLearn) {
   for (const char* name : {"base.cfg", "generico.cfg"}) {
     const std::string path = std::string(VORELIO_DATA_DIR) + "/" + name;
-    const std::optional<std::string> contents = ReadWholeFile(path);
+    const std::optional<std::string> contents = testing::DiskFiles().ReadFile(path);
     ASSERT_TRUE(contents) << path;
     CUserProfileProperties properties;
     properties.ReadFrom(*contents);

@@ -23,7 +23,7 @@ constexpr std::string_view kLocked =
 TEST(SystemOptions, AFreshInstallationStartsTheGenericProfileUnlocked) {
   TempFolder folder;
   CSystemOptions options;
-  options.Load(folder.Path(), nullptr);
+  options.Load(testing::DiskFiles(), folder.Path(), nullptr);
   EXPECT_EQ(options.StartProfile(), "generico");
   EXPECT_FALSE(options.ContextAdaptation());
   EXPECT_TRUE(options.SystemChangesAllowed());
@@ -89,24 +89,30 @@ TEST(SystemOptions, ReadsThePriorityListAndForgivesMalformedLines) {
 TEST(SystemOptions, SavesOnlyWhatChangedAndKeepsTheFlagWhenWritingFails) {
   TempFolder folder;
   folder.Write("configsis", "ADAPTACAO_CONTEXTO 1\n");
+  // Read-only: the one who set the system up keeps it as it is.
   std::filesystem::permissions(folder.File("configsis"), std::filesystem::perms::owner_read);
   CSystemOptions options;
-  options.Load(folder.Path(), nullptr);
+  options.Load(testing::DiskFiles(), folder.Path(), nullptr);
   EXPECT_TRUE(options.ContextAdaptation());
   EXPECT_TRUE(options.Save());  // nothing changed: nothing written
-  EXPECT_EQ(folder.Read("configsis"), "ADAPTACAO_CONTEXTO 1\n");
 
   options.SetGpsPort("com2");
   EXPECT_TRUE(options.Changed());
+  EXPECT_FALSE(options.Save());
+  EXPECT_TRUE(options.Changed());
+  EXPECT_EQ(folder.Read("configsis"), "ADAPTACAO_CONTEXTO 1\n");
+
+  std::filesystem::permissions(folder.File("configsis"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
   ASSERT_TRUE(options.Save());
   EXPECT_FALSE(options.Changed());
   CSystemOptions read;
-  read.Load(folder.Path(), nullptr);
+  read.Load(testing::DiskFiles(), folder.Path(), nullptr);
   EXPECT_EQ(read.GpsPort(), "com2");
   EXPECT_TRUE(read.ContextAdaptation());
 
   CSystemOptions unwritable;
-  unwritable.Load(folder.File("pasta-inexistente/"), nullptr);
+  unwritable.Load(testing::DiskFiles(), folder.File("pasta-inexistente/"), nullptr);
   unwritable.SetGpsPort("com4");
   EXPECT_FALSE(unwritable.Save());
   EXPECT_TRUE(unwritable.Changed());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <random>
 #include <string>
 
@@ -121,7 +123,8 @@ TEST(UserProfileOptionsFile, RandomRoundTripThroughTheFile) {
     for (const UserProfileOptionKey& option : UserProfileOptionKeys()) {
       switch (option.type) {
         case OptionType::kInteger:
-          written.options.*option.integer = static_cast<int32_t>(random());
+          written.options.*option.integer =
+              std::clamp(static_cast<int32_t>(random()), option.minimum, option.maximum);
           break;
         case OptionType::kReal:
           written.options.*option.real =
@@ -141,9 +144,9 @@ TEST(UserProfileOptionsFile, RandomRoundTripThroughTheFile) {
         }
       }
     }
-    ASSERT_TRUE(written.Write(folder.File("p.cfg")));
+    ASSERT_TRUE(written.Write(testing::DiskFiles(), folder.File("p.cfg")));
     CUserProfileProperties read;
-    read.Read(folder.File("p.cfg"));
+    read.Read(testing::DiskFiles(), folder.File("p.cfg"));
     for (const UserProfileOptionKey& option : UserProfileOptionKeys()) {
       if (option.type == OptionType::kReal)
         EXPECT_NEAR(read.options.*option.real, written.options.*option.real, 5e-7) << option.key;
@@ -158,10 +161,10 @@ TEST(UserProfileOptionsFile, RandomRoundTripThroughTheFile) {
 TEST(UserProfileOptionsFile, AMissingFileKeepsTheDefaultsAndRemembersThePath) {
   TempFolder folder;
   CUserProfileProperties properties;
-  properties.Read(folder.File("nenhum.cfg"));
+  properties.Read(testing::DiskFiles(), folder.File("nenhum.cfg"));
   EXPECT_EQ(properties.options, UserProfileOptions());
   EXPECT_EQ(properties.OptionsFilePath(), folder.File("nenhum.cfg"));
-  EXPECT_FALSE(properties.Write(folder.File("pasta-inexistente/p.cfg")));
+  EXPECT_FALSE(properties.Write(testing::DiskFiles(), folder.File("pasta-inexistente/p.cfg")));
 }
 
 TEST(UserProfileProperties, TimeIntervalsByWeekday) {
@@ -194,27 +197,49 @@ TEST(UserProfileProperties, OptionsByKeyAreStrictAndUseTheFileForm) {
   EXPECT_EQ(properties.GetOption("CHAVE_DESCONHECIDA"), "");
 }
 
-TEST(UserProfileProperties, PredictionOptionsGoBothWays) {
+TEST(UserProfileProperties, PredictionReadsTheProfilesOwnOptions) {
   CUserProfileProperties properties;
+  EXPECT_EQ(static_cast<const PredictionOptions&>(properties.options), PredictionOptions{});
   properties.ReadFrom(
       "COEFICIENTE_FREQUENCIA_PALAVRA 70\nCOEFICIENTE_CLASSE_PALAVRA 20\n"
       "LETRAS_NAO_PRETENDIDAS k;;;w\nNUMERO_MAXIMO_FRASES_PREDITAS 2\nADAPTACAO_UTILIZADOR 1\n");
-  PredictionOptions prediction = properties.ToPredictionOptions();
+  const PredictionOptions& prediction = properties.options;
   EXPECT_EQ(prediction.wordFrequencyCoefficient, 70);
   EXPECT_EQ(prediction.wordClassCoefficient, 20);
   EXPECT_EQ(prediction.unwantedLetters, "k w");
   EXPECT_EQ(prediction.maxSentenceSuggestions, 2);
-  EXPECT_EQ(prediction.userAdaptation, 1);
+  EXPECT_TRUE(prediction.LearnsFromUser());
   EXPECT_EQ(prediction.maxWordLetters, 14);
+  EXPECT_EQ(properties.GetOption("NUMERO_MAXIMO_FRASES_PREDITAS"), "2");
+}
 
-  prediction.userWordPairCoefficient = 5;
-  prediction.maxPictogramSentenceSuggestions = 9;
-  CUserProfileProperties applied;
-  applied.ApplyPredictionOptions(prediction);
-  EXPECT_EQ(applied.ToPredictionOptions().userWordPairCoefficient, 5);
-  EXPECT_EQ(applied.options.maxPictogramSentenceSuggestions, 9);
-  EXPECT_EQ(applied.options.wordFrequencyCoefficient, 70);
-  EXPECT_EQ(applied.options.keyHeight, 50);  // untouched
+TEST(UserProfileProperties, LearningIsOnOnlyAtOne) {
+  CUserProfileProperties properties;
+  for (const char* value : {"0", "2", "-1", "x"}) {
+    properties.ReadFrom(std::string("ADAPTACAO_UTILIZADOR ") + value + "\n");
+    EXPECT_FALSE(properties.options.LearnsFromUser()) << value;
+  }
+  properties.ReadFrom("ADAPTACAO_UTILIZADOR 1\n");
+  EXPECT_TRUE(properties.options.LearnsFromUser());
+}
+
+// A count that sizes the lists is held to what the engine can give, so a
+// stray number cannot make the program allocate gigabytes.
+TEST(UserProfileProperties, SuggestionCountsAreHeldToWhatTheEngineRanks) {
+  CUserProfileProperties properties;
+  properties.ReadFrom(
+      "NUMERO_MAXIMO_PALAVRAS_PREDITAS 2147483647\nNUMERO_MAXIMO_FRASES_PREDITAS -5\n"
+      "NUMERO_MAXIMO_IMAGENS_PREDITAS 1000000000\nNUMERO_MAXIMO_FRASES_IMAGENS_PREDITAS 7\n");
+  EXPECT_EQ(properties.options.maxWordSuggestions, kMaximumSuggestions);
+  EXPECT_EQ(properties.options.maxSentenceSuggestions, 0);
+  EXPECT_EQ(properties.options.maxPictogramSuggestions, kMaximumSuggestions);
+  EXPECT_EQ(properties.options.maxPictogramSentenceSuggestions, 7);
+  EXPECT_TRUE(properties.SetOption("NUMERO_MAXIMO_PALAVRAS_PREDITAS", "1000000000"));
+  EXPECT_EQ(properties.options.maxWordSuggestions, kMaximumSuggestions);
+  EXPECT_TRUE(properties.SetOption("NUMERO_MAXIMO_PALAVRAS_PREDITAS", "6"));
+  EXPECT_EQ(properties.options.maxWordSuggestions, 6);
+  EXPECT_EQ(UsableSuggestionCount(INT32_MAX), kMaximumSuggestions);
+  EXPECT_EQ(UsableSuggestionCount(-1), 0);
 }
 
 }  // namespace

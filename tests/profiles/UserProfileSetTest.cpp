@@ -40,12 +40,12 @@ class UserProfileSetTest : public ::testing::Test {
 
   TempFolder folder;
   RecordingMessageBox messages;
-  CUserProfileSet set{folder.Path(), messages};
+  CUserProfileSet set{folder.Path(), testing::DiskFiles(), messages};
 };
 
 TEST_F(UserProfileSetTest, LoadsTheGenericProfileFirstThenTheListedOnes) {
   WriteUserFiles("ana");
-  folder.Write("utils", "ana\n\n  \nrui\r\n../fora\nana\ngenerico\na\\b\nzeca");
+  folder.Write("utils", "ana\n\n  \nrui\r\n../fora\nana\ngenerico\na\\b\ngeral\nzeca");
   set.Load();
   EXPECT_EQ(set.Names(), (Strings{"generico", "ana", "rui", "zeca"}));
   EXPECT_EQ(set.Find("rui"), 2);
@@ -112,6 +112,9 @@ TEST_F(UserProfileSetTest, CreateRefusesNamesThatAreTakenOrUnsafe) {
   const std::string unsafe =
       "O nome do perfil de utilizador n\xE3o pode conter barras (/ ou \\), dois pontos "
       "seguidos (..) nem caracteres de controlo.";
+  const std::string reserved =
+      "Esse nome est\xE1 reservado para os ficheiros do programa. Escolha outro nome para o "
+      "perfil de utilizador.";
   const std::string space =
       "N\xE3o s\xE3o permitidos espa\xE7os no nome do perfil de utilizador. Utilize um "
       "travess\xE3o para separar as palavras que constituem o nome.";
@@ -128,7 +131,16 @@ TEST_F(UserProfileSetTest, CreateRefusesNamesThatAreTakenOrUnsafe) {
       {"..", unsafe},
       {"a\x01z", unsafe},
       {"rui", "J\xE1 existe um perfil de utilizador com esse nome."},
+      {"RUI", "J\xE1 existe um perfil de utilizador com esse nome."},
       {"generico", "J\xE1 existe um perfil de utilizador com esse nome."},
+      // The installation's own files: the general dictionary, the template,
+      // the list of profiles, the system options, hidden files.
+      {"geral", reserved},
+      {"GERAL", reserved},
+      {"Base", reserved},
+      {"utils", reserved},
+      {"configsis", reserved},
+      {".oculto", reserved},
   };
   for (const auto& refused : cases) {
     messages.messages.clear();
@@ -137,6 +149,7 @@ TEST_F(UserProfileSetTest, CreateRefusesNamesThatAreTakenOrUnsafe) {
   }
   EXPECT_EQ(folder.Read("utils"), "rui\n");
   EXPECT_EQ(folder.Read("rui.pal"), "segredo 4\n");  // an existing profile is never truncated
+  EXPECT_EQ(folder.Read("geral.pal"), "casa 10\ncarro 5\n");  // nor the general dictionary
   EXPECT_FALSE(folder.Exists("x.cfg"));
   EXPECT_EQ(set.Count(), 2);
 }

@@ -12,14 +12,14 @@ using testing::TempFolder;
 TEST(UserProfile, OnlyALoadedProfileIsWrittenBack) {
   TempFolder folder;
   RecordingMessageBox messages;
-  CUserProfile fresh(messages);
+  CUserProfile fresh(testing::DiskFiles(), messages);
   EXPECT_FALSE(fresh.IsLoaded());
   fresh.Properties().SetOptionsFilePath(folder.File("ana.cfg"));
   EXPECT_TRUE(fresh.Save());
   EXPECT_FALSE(folder.Exists("ana.cfg"));  // defaults never overwrite an unread file
 
   folder.Write("ana.cfg", "COR_FUNDO 255\n");
-  CUserProfile read(messages);
+  CUserProfile read(testing::DiskFiles(), messages);
   read.ReadOptions(folder.File("ana.cfg"));
   EXPECT_TRUE(read.IsLoaded());
   read.Properties().options.keyHeight = 60;
@@ -31,7 +31,7 @@ TEST(UserProfile, OnlyALoadedProfileIsWrittenBack) {
 TEST(UserProfile, CopiesTakeTheOptionsButNeverTheVocabulary) {
   TempFolder folder;
   RecordingMessageBox messages;
-  CUserProfile source(messages);
+  CUserProfile source(testing::DiskFiles(), messages);
   source.Properties().SetName("rui");
   source.Properties().options.fontFace = "Times New Roman";
   source.Dictionary().AddUserWord("gato", 1);
@@ -41,7 +41,7 @@ TEST(UserProfile, CopiesTakeTheOptionsButNeverTheVocabulary) {
   EXPECT_EQ(copy.Properties(), source.Properties());
   EXPECT_EQ(copy.Dictionary().WordCount(), 0);
 
-  CUserProfile target(messages);
+  CUserProfile target(testing::DiskFiles(), messages);
   target.Dictionary().AddUserWord("rato", 1);
   target = source;
   EXPECT_TRUE(target.IsLoaded());

@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/FileIo.h"
+#include "common/NativePath.h"
+#include "platform/AtomicFile.h"
+#include "platform/PosixFileSystem.h"
 #include "common/Text.h"
 #include "tools/dictionary-builder/ConlluReader.h"
 #include "tools/dictionary-builder/DictionaryWriter.h"
@@ -52,7 +54,8 @@ struct Sources {
 };
 
 bool ReadSource(const fs::path& path, std::string& out, std::string& error) {
-  auto contents = ReadWholeFile(path.string());
+  PosixFileSystem files;  // holds no state
+  auto contents = files.ReadFile(ProgramPath(path.string()));
   if (!contents) {
     error = "cannot read " + path.string();
     return false;
@@ -240,7 +243,8 @@ std::string MainClass(const std::map<std::string, int64_t>& classes) {
 bool WriteOutput(const fs::path& folder, const std::string& name, const std::string& contents,
                  std::string& error) {
   const fs::path path = folder / name;
-  if (!WriteFileAtomically(path.string(), contents)) {
+  PosixFileSystem files;
+  if (!WriteFileAtomically(files, ProgramPath(path.string()), contents)) {
     error = "cannot write " + path.string();
     return false;
   }

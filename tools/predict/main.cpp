@@ -21,7 +21,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/FileIo.h"
 #include "common/Text.h"
 #include "platform/MessageBox.h"
 #include "prediction/Dictionary.h"
@@ -155,12 +154,12 @@ int Run(int argc, char** argv) {
   ToolProfile profile;
   if (!LoadToolProfile(arguments.dataFolder, arguments.profile, arguments.settings, profile))
     return 2;
-  arguments.options = profile.properties.ToPredictionOptions();
+  arguments.options = profile.properties.options;
 
   StderrMessageBox messages;
-  CDictionary dictionary(messages);
+  CDictionary dictionary(profile.files, messages);
   dictionary.LoadDictionary(profile.dataFolder, profile.name,
-                            arguments.options.userAdaptation != 0);
+                            arguments.options.LearnsFromUser());
   if (arguments.stats) PrintStats(dictionary);
   if (arguments.raw) PrintRaw(dictionary, arguments);
   else if (!arguments.stats || !arguments.prefix.empty() || !arguments.previous.empty())

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "ProgressBar.h"
-#include "common/FileIo.h"
+#include "common/NativePath.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 #include "platform/Clock.h"
@@ -113,9 +113,9 @@ int Run(int argc, char** argv) {
   if (!LoadToolProfile(arguments.dataFolder, arguments.profile, arguments.settings, profile))
     return 2;
   arguments.dataFolder = profile.dataFolder;
-  const PredictionOptions options = profile.properties.ToPredictionOptions();
+  const PredictionOptions options = profile.properties.options;
 
-  const auto text = ReadSimulationText(arguments.textPath);
+  const auto text = ReadSimulationText(profile.files, arguments.textPath);
   if (!text) {
     std::fprintf(stderr, "cannot read the text: %s\n", Cp1252ToUtf8(arguments.textPath).c_str());
     return 1;
@@ -127,16 +127,18 @@ int Run(int argc, char** argv) {
 
   StderrMessageBox messages;
   const auto load = [&] {
-    auto dictionary = std::make_unique<CDictionary>(messages);
-    dictionary->LoadDictionary(arguments.dataFolder, arguments.profile, options.userAdaptation != 0);
+    auto dictionary = std::make_unique<CDictionary>(profile.files, messages);
+    dictionary->LoadDictionary(arguments.dataFolder, arguments.profile, options.LearnsFromUser());
     return dictionary;
   };
   const std::unique_ptr<CDictionary> dictionary = load();
 
   SimulationResultsFile resultsFile;
+  bool resultsWritten = false;
   if (arguments.results) {
     SystemClock clock;
-    resultsFile.Create(arguments.dataFolder, arguments.profile, clock, messages);
+    resultsWritten =
+        resultsFile.Create(profile.files, arguments.dataFolder, arguments.profile, clock, messages);
   }
 
   const std::vector<PredictionOptions> runs =
@@ -153,7 +155,7 @@ int Run(int argc, char** argv) {
         ++failures;
         return;
       }
-      if (arguments.results) resultsFile.Append(result.figures);
+      if (resultsWritten) resultsWritten = resultsFile.Append(result.figures);
       PrintRun(run, runs.size(), runs[run], result);
     };
     if (runs.size() > 1)
@@ -165,7 +167,13 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "%d run(s) did not start: the user files could not be saved\n", failures);
     return 1;
   }
-  if (arguments.results) std::fprintf(stderr, "results: %s\n", Cp1252ToUtf8(resultsFile.Path()).c_str());
+  if (!arguments.results) return 0;
+  const std::string resultsPath = Cp1252ToUtf8(resultsFile.Path());
+  if (!resultsWritten) {
+    std::fprintf(stderr, "the results could not be written: %s\n", resultsPath.c_str());
+    return 1;
+  }
+  std::fprintf(stderr, "results: %s\n", resultsPath.c_str());
   return 0;
 }
 

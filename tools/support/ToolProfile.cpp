@@ -1,13 +1,13 @@
 #include "tools/support/ToolProfile.h"
 
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <cstdio>
 
-#include "common/FileIo.h"
+#include "common/NativePath.h"
 #include "common/Text.h"
 #include "profiles/ProfileName.h"
 #include "profiles/UserProfileOptionTable.h"
+#include "profiles/UserProfileSet.h"
 
 namespace vorelio {
 
@@ -22,19 +22,23 @@ bool TakeProfileArgument(std::string_view flag, const char* value, std::string& 
 
 bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
                      const std::vector<std::string>& settings, ToolProfile& out) {
-  struct stat info {};
-  if (dataFolder.empty() || ::stat(NativePath(dataFolder).c_str(), &info) != 0 ||
-      !S_ISDIR(info.st_mode)) {
+  out.dataFolder = dataFolder.empty() || dataFolder.back() == '/' ? dataFolder : dataFolder + '/';
+  const std::optional<FileStatus> folder =
+      dataFolder.empty() ? std::nullopt : out.files.Status(out.dataFolder);
+  if (!folder || folder->type != FileStatus::Type::kFolder) {
     std::fprintf(stderr, "data folder not found: %s\n", Cp1252ToUtf8(dataFolder).c_str());
     return false;
   }
-  if (!IsSafeProfileName(name)) {
-    std::fprintf(stderr, "not a profile name: %s\n", Cp1252ToUtf8(name).c_str());
+  const std::vector<std::string> profiles = ProfileNamesOf(out.files, out.dataFolder);
+  if (std::find(profiles.begin(), profiles.end(), name) == profiles.end()) {
+    std::string known;
+    for (const std::string& profile : profiles) known += (known.empty() ? "" : ", ") + profile;
+    std::fprintf(stderr, "no profile %s in %s (its profiles: %s)\n", Cp1252ToUtf8(name).c_str(),
+                 Cp1252ToUtf8(dataFolder).c_str(), Cp1252ToUtf8(known).c_str());
     return false;
   }
-  out.dataFolder = dataFolder.back() == '/' ? dataFolder : dataFolder + '/';
   out.name = name;
-  out.properties.Read(out.dataFolder + name + ".cfg");
+  out.properties.Read(out.files, out.dataFolder + name + ".cfg");
   for (const std::string& setting : settings) {
     const std::size_t equals = setting.find('=');
     if (equals == std::string::npos) {

@@ -7,11 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/PosixFileSystem.h"
 #include "profiles/UserProfileProperties.h"
 
 namespace vorelio {
 
 struct ToolProfile {
+  PosixFileSystem files;   // the tools work on the real files
   std::string dataFolder;  // program path, ending in "/"
   std::string name;
   CUserProfileProperties properties;
@@ -26,9 +28,10 @@ bool TakeProfileArgument(std::string_view flag, const char* value, std::string& 
 // `dataFolder` and `name` as given on the command line (program paths,
 // Windows-1252), `settings` the KEY=VALUE texts. Returns false after saying
 // on standard error what is wrong: a data folder that is not a folder, a
-// profile name that would reach outside it, an unknown key or a value not of
-// its key's type. A missing options file keeps the defaults of a new
-// profile; the file is never written.
+// profile that is not one of the folder's profiles ("generico" and those
+// listed in "utils"), an unknown key or a value not of its key's type. A
+// missing options file keeps the defaults of a new profile; the file is
+// never written.
 bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
                      const std::vector<std::string>& settings, ToolProfile& out);
 
