@@ -89,11 +89,12 @@ class CDictionary {
   // The user files just read are not "modified" afterwards.
   void LoadDictionary(const std::string& folder, const std::string& profile,
                       bool userAdaptation);
-  // Saves every modified user file and the abbreviations, then clears. The
-  // abbreviations are kept (with their path and modified flag) when their
-  // file could not be written, so that the destructor or the next load
-  // tries again.
-  void ReleaseDictionary();
+  // Saves every modified user file and the abbreviations, then clears and
+  // returns true. When any of them cannot be written nothing is cleared:
+  // the tables, paths and modified flags stay, so what the user taught is
+  // not lost and the next release (or, for the abbreviations, the
+  // destructor) tries again; false.
+  bool ReleaseDictionary();
   // Empties both tables and the classes; every total, count, flag and path
   // becomes 0 or empty. The abbreviations are left as they are.
   void Clear();

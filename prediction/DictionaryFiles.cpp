@@ -151,11 +151,14 @@ void CDictionary::LoadDictionary(const std::string& folder, const std::string& p
   if (kMaximumSentences - SentenceCount() < 3 && userAdaptation) ForgetLeastUsedUserSentences();
 }
 
-void CDictionary::ReleaseDictionary() {
-  SaveModifiedUserFiles(DictionarySide::kWords);
-  SaveModifiedUserFiles(DictionarySide::kSentences);
-  if (abbreviations_.Save()) abbreviations_.Clear();
+bool CDictionary::ReleaseDictionary() {
+  bool saved = SaveModifiedUserFiles(DictionarySide::kWords);
+  saved = SaveModifiedUserFiles(DictionarySide::kSentences) && saved;
+  saved = abbreviations_.Save() && saved;
+  if (!saved) return false;
+  abbreviations_.Clear();
   Clear();
+  return true;
 }
 
 // ---- Loaders ----

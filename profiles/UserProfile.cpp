@@ -37,10 +37,11 @@ void CUserProfile::LoadDictionary() {
   dictionaryInMemory_ = true;
 }
 
-void CUserProfile::ReleaseDictionary() {
-  if (!dictionaryInMemory_) return;
-  dictionary_.ReleaseDictionary();
+bool CUserProfile::ReleaseDictionary() {
+  if (!dictionaryInMemory_) return true;
+  if (!dictionary_.ReleaseDictionary()) return false;
   dictionaryInMemory_ = false;
+  return true;
 }
 
 }  // namespace vorelio

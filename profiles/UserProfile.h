@@ -51,8 +51,10 @@ class CUserProfile {
   // profile's own, in the dictionary's order), unless it is in memory.
   void LoadDictionary();
   // Saves the modified user files and frees the dictionary, if it is in
-  // memory.
-  void ReleaseDictionary();
+  // memory. False when a file could not be written: the dictionary then
+  // stays in memory with what was not saved, and the next release tries
+  // again.
+  bool ReleaseDictionary();
   bool DictionaryInMemory() const { return dictionaryInMemory_; }
   bool KeepsDictionaryInMemory() const { return properties_.options.keepDictionaryInMemory != 0; }
 

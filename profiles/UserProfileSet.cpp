@@ -85,6 +85,13 @@ std::unique_ptr<CUserProfile> CUserProfileSet::ReadProfile(const std::string& na
   return profile;
 }
 
+void CUserProfileSet::ReleaseDictionary(CUserProfile& profile) {
+  if (!profile.ReleaseDictionary())
+    messages_.ShowMessage(Concat("N\xE3o foi poss\xEDvel guardar o vocabul\xE1rio do perfil de "
+                                 "utilizador ",
+                                 profile.Name(), "."));
+}
+
 void CUserProfileSet::SaveOptions(const CUserProfile& profile) {
   if (!profile.Save())
     messages_.ShowMessage(Concat("N\xE3o foi poss\xEDvel guardar as op\xE7\xF5" "es do perfil de "
@@ -115,7 +122,7 @@ int32_t CUserProfileSet::Open(std::string_view name) {
   if (current_ >= 0) {
     CUserProfile& previous = *profiles_[static_cast<std::size_t>(current_)];
     SaveOptions(previous);
-    if (!previous.KeepsDictionaryInMemory()) previous.ReleaseDictionary();
+    if (!previous.KeepsDictionaryInMemory()) ReleaseDictionary(previous);
   }
   current_ = index;
   CUserProfile& profile = *profiles_[static_cast<std::size_t>(index)];
@@ -187,7 +194,7 @@ bool CUserProfileSet::Remove(std::string_view chosenName) {
         Concat("N\xE3o foi poss\xEDvel remover o perfil de utilizador ", chosenName, "."));
     return false;
   }
-  profiles_[static_cast<std::size_t>(index)]->ReleaseDictionary();
+  ReleaseDictionary(*profiles_[static_cast<std::size_t>(index)]);
   profiles_.erase(profiles_.begin() + index);
   if (index < current_) --current_;
   return true;
@@ -207,7 +214,7 @@ bool CUserProfileSet::CopyOptions(std::string_view chosenName) {
 }
 
 void CUserProfileSet::Close() {
-  for (const auto& profile : profiles_) profile->ReleaseDictionary();
+  for (const auto& profile : profiles_) ReleaseDictionary(*profile);
   if (current_ >= 0) SaveOptions(*profiles_[static_cast<std::size_t>(current_)]);
   profiles_.clear();
   current_ = -1;

@@ -109,6 +109,8 @@ class CUserProfileSet {
 
  private:
   std::unique_ptr<CUserProfile> ReadProfile(const std::string& name) const;
+  // Reports what could not be saved.
+  void ReleaseDictionary(CUserProfile& profile);
   void SaveOptions(const CUserProfile& profile);
   std::vector<std::string> LogFileNames(std::string_view profileName) const;
 

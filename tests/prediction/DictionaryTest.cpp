@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/sim/FaultyFileSystem.h"
+#include "platform/sim/MemoryFileSystem.h"
 
 namespace vorelio {
 namespace {
@@ -392,6 +394,35 @@ TEST_F(DictionaryTest, SuccessorsStayResolvedThroughInsertions) {
   for (const CWord& word : dictionary.Words())
     for (const CNextWord& next : word.successors)
       EXPECT_EQ(dictionary.Words()[static_cast<std::size_t>(next.position)].text, next.text);
+}
+
+// A full disk when the dictionary is released loses nothing: the old file
+// stays whole, what the user taught stays in memory, and the next release
+// saves it.
+TEST(DictionaryRelease, AFailedSaveKeepsTheLearningForTheNextRelease) {
+  MemoryFileSystem memory;
+  memory.AddFile("/d/geral.pal", "casa 10\nsol 5\n");
+  for (const char* name : {"geral.par", "geral.cg", "geral.pcg", "geral.frs", "geral.paf",
+                           "ana.par", "ana.frs", "ana.paf", "ana.abr"})
+    memory.AddFile(std::string("/d/") + name, "");
+  memory.AddFile("/d/ana.pal", "casa 2\n");
+  FaultyFileSystem files(memory);
+  RecordingMessageBox messages;
+  CDictionary dictionary(files, messages);
+  dictionary.LoadDictionary("/d/", "ana", true);
+  dictionary.AddUserWord("sol", 1);
+  ASSERT_TRUE(dictionary.Abbreviations().Set("obg", "obrigado"));
+
+  files.FailNext(FileOperation::kDiskFull, 0, "ana.pal");
+  EXPECT_FALSE(dictionary.ReleaseDictionary());
+  EXPECT_EQ(memory.ReadFile("/d/ana.pal"), "casa 2\n");
+  EXPECT_EQ(dictionary.FindWord("sol")->userFrequency, 1);
+  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWords).modified);
+
+  EXPECT_TRUE(dictionary.ReleaseDictionary());
+  EXPECT_EQ(memory.ReadFile("/d/ana.pal"), "casa 2\nsol 1\n");
+  EXPECT_EQ(memory.ReadFile("/d/ana.abr"), "obg obrigado\n");
+  EXPECT_EQ(dictionary.WordCount(), 0);
 }
 
 }  // namespace

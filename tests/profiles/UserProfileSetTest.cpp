@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/sim/FaultyFileSystem.h"
+#include "platform/sim/MemoryFileSystem.h"
 
 namespace vorelio {
 namespace {
@@ -302,6 +304,69 @@ TEST_F(UserProfileSetTest, ProfileKeyboardReadsTheOptionsFile) {
   EXPECT_EQ(set.ProfileKeyboard("generico", true), "Grande.tec");
   EXPECT_EQ(set.ProfileKeyboard("ninguem", true), "QwertySimples.tec");
   EXPECT_EQ(set.ProfileKeyboard("../ana", true), "");
+}
+
+// The same set over a data folder in memory, whose calls a test can make fail.
+class UserProfileSetFailureTest : public ::testing::Test {
+ protected:
+  UserProfileSetFailureTest() {
+    memory.AddFile("/d/geral.pal", "casa 10\nsol 5\n");
+    for (const char* name : {"geral.par", "geral.cg", "geral.pcg", "geral.frs", "geral.paf"})
+      memory.AddFile(std::string("/d/") + name, "");
+    for (const char* profile : {"generico", "ana"})
+      for (const char* extension : {".pal", ".par", ".frs", ".paf", ".abr"})
+        memory.AddFile(std::string("/d/") + profile + extension, "");
+    memory.AddFile("/d/utils", "ana\n");
+    memory.AddFile("/d/base.cfg", "ALTURA_TECLAS 60\n");
+  }
+
+  MemoryFileSystem memory;
+  FaultyFileSystem files{memory};
+  RecordingMessageBox messages;
+  CUserProfileSet set{"/d/", files, messages};
+};
+
+TEST_F(UserProfileSetFailureTest, ADiskFullAtAProfileSwitchKeepsTheLearningInMemory) {
+  set.Load("ana");
+  set.CurrentDictionary()->AddUserWord("sol", 2);
+  files.FailNext(FileOperation::kDiskFull, 0, "ana.pal");
+  set.Open("generico");
+  EXPECT_EQ(messages.messages,
+            Strings{"N\xE3o foi poss\xEDvel guardar o vocabul\xE1rio do perfil de utilizador ana."});
+  EXPECT_EQ(memory.ReadFile("/d/ana.pal"), "");
+  EXPECT_TRUE(set.Profile(1).DictionaryInMemory());
+
+  // Back to ana: the words taught before are still there, and leaving again
+  // saves them.
+  set.Open("ana");
+  EXPECT_EQ(set.CurrentDictionary()->FindWord("sol")->userFrequency, 2);
+  set.Open("generico");
+  EXPECT_EQ(memory.ReadFile("/d/ana.pal"), "sol 2\n");
+  EXPECT_FALSE(set.Profile(1).DictionaryInMemory());
+}
+
+TEST_F(UserProfileSetFailureTest, ACreateThatCannotWriteTheListLeavesTheListAsItWas) {
+  set.Load("generico");
+  files.FailNext(FileOperation::kRename, 0, "utils");
+  EXPECT_EQ(set.Create("rui"), -1);
+  EXPECT_EQ(messages.messages,
+            Strings{"N\xE3o foi poss\xEDvel criar o perfil de utilizador rui."});
+  EXPECT_EQ(memory.ReadFile("/d/utils"), "ana\n");
+  EXPECT_EQ(set.Names(), (Strings{"generico", "ana"}));
+
+  messages.messages.clear();
+  EXPECT_EQ(set.Create("rui"), 2);  // the disk has room again
+  EXPECT_EQ(memory.ReadFile("/d/utils"), "ana\nrui\n");
+  EXPECT_EQ(memory.ReadFile("/d/rui.cfg"), "ALTURA_TECLAS 60\n");
+}
+
+TEST_F(UserProfileSetFailureTest, OptionsThatCannotBeSavedAreReported) {
+  memory.AddFile("/d/ana.cfg", "ALTURA_TECLAS 70\n", 0444);  // made read-only by a carer
+  set.Load("ana");
+  set.Open("generico");
+  EXPECT_EQ(messages.messages,
+            Strings{"N\xE3o foi poss\xEDvel guardar as op\xE7\xF5" "es do perfil de utilizador ana."});
+  EXPECT_EQ(memory.ReadFile("/d/ana.cfg"), "ALTURA_TECLAS 70\n");
 }
 
 }  // namespace
