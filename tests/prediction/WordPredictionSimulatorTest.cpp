@@ -283,5 +283,14 @@ TEST(SimulationFiguresTest, EmptyCountsAndLabels) {
   EXPECT_EQ(labelled[10].second, "0.0");
 }
 
+// A suggestion count no list can show is used as the most the engine ranks,
+// never as the size of a buffer.
+TEST_F(SimulatorTest, AHugeSuggestionCountIsHeldToWhatTheEngineRanks) {
+  PredictionOptions huge, most;
+  huge.maxWordSuggestions = INT32_MAX;
+  most.maxWordSuggestions = kMaximumSuggestions;
+  EXPECT_EQ(Simulate("o gato de casaco\n", huge), Simulate("o gato de casaco\n", most));
+}
+
 }  // namespace
 }  // namespace vorelio
