@@ -170,7 +170,7 @@ void RequestSentenceSuggestions(const CDictionary& dictionary, CSentencePredicto
         AddPictogramOnce(text, out.pictogramSentences, pictogramKeys);
         break;
       case SentenceKind::kPlain:
-        if (text.size() <= maxLetters) out.sentences.push_back(text);
+        if (!text.empty() && text.size() <= maxLetters) out.sentences.push_back(text);
         break;
       case SentenceKind::kMixed:
         break;

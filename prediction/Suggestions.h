@@ -72,7 +72,8 @@ void RequestWordSuggestions(const CDictionary& dictionary, CWordPredictor& predi
 // The best 100 are filtered as for words; a candidate made only of
 // pictograms joins `pictogramSentences` unless one with the same text
 // (brackets removed, blanks collapsed) is there; one without pictograms
-// joins `sentences` when at most maxSentenceLetters long; a mixed one is
+// joins `sentences` when at most maxSentenceLetters long (an empty one, a
+// general sentence line of blanks only, is no suggestion); a mixed one is
 // dropped.
 void RequestSentenceSuggestions(const CDictionary& dictionary, CSentencePredictor& predictor,
                                 const PredictionOptions& options,

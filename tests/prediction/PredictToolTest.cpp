@@ -14,7 +14,8 @@ using testing::RunPredictTool;
 using testing::TempFolder;
 
 // Words: casa is followed by "de" (5) and "branca" (3). Sentences (general
-// total 5 + 3 + 2): "olá." is followed by "tudo bem?" (4).
+// total 5 + 3 + 2 + 1 for the line of blanks): "olá." is followed by
+// "tudo bem?" (4).
 class PredictToolTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -22,7 +23,7 @@ class PredictToolTest : public ::testing::Test {
     folder_.Write("geral.pal",
                   "[casa] 5\n[casa|de|banho] 4\n[casaco] 3\nbranca 5\ncasa 50\ncasaco 10\nde 20\n");
     folder_.Write("geral.par", "casa branca 3\ncasa de 5\n");
-    folder_.Write("geral.frs", "adeus. 2\nol\xE1. 5\ntudo|bem? 3\n");
+    folder_.Write("geral.frs", "adeus. 2\nol\xE1. 5\n|||\ntudo|bem? 3\n");
     folder_.Write("geral.paf", "ol\xE1. tudo|bem? 4\n");
     for (const char* name : {"geral.cg", "geral.pcg"}) folder_.Write(name, "");
     for (const char* extension : {".pal", ".par", ".frs", ".paf", ".abr"})
@@ -46,13 +47,24 @@ TEST_F(PredictToolTest, APreviousWordWithoutPrefixPredictsTheNextWord) {
 }
 
 TEST_F(PredictToolTest, RawSentencesTrimThePreviousSentenceAsSuggestionsDo) {
-  // "tudo bem?": 3/10 for its frequency, (4/4) / (5/10) after "olá.".
+  // "tudo bem?": 3/11 for its frequency, (4/4) / (5/11) after "olá.".
   const std::string raw = Predict("--raw --sentences --previous '  ol\xC3\xA1.  '");
-  EXPECT_EQ(raw, "tudo bem?\t2.300000\n");
+  EXPECT_EQ(raw, "tudo bem?\t2.472727\n");
   EXPECT_EQ(Predict("--sentences --previous '  ol\xC3\xA1.  '"), "S\ttudo bem?\n");
   // Blanks only are no previous sentence: the start of a text, which no
   // sentence followed here.
   EXPECT_EQ(Predict("--raw --sentences --previous '   '"), "");
+}
+
+TEST_F(PredictToolTest, AGeneralSentenceOfBlanksIsLoadedAndCountedButNeverSuggested) {
+  const std::string stats = Predict("--stats");
+  EXPECT_NE(stats.find("sentences 4\n"), std::string::npos) << stats;
+  EXPECT_NE(stats.find("general_sentence_total 11\n"), std::string::npos) << stats;
+  // As the only successor of "adeus." the empty sentence is a candidate
+  // ((2/2) / (2/11) for the pair), but no suggestion.
+  folder_.Write("geral.paf", "adeus. | 2\n");
+  EXPECT_EQ(Predict("--raw --sentences --previous adeus."), "\t5.500000\n");
+  EXPECT_EQ(Predict("--sentences --previous adeus."), "");
 }
 
 }  // namespace
