@@ -77,27 +77,55 @@ std::optional<KeyPress> PortugueseKeyFor(char c) {
   return std::nullopt;
 }
 
-std::optional<DeadKeyDecomposition> DecomposeAccentedLetter(char c) {
-  struct Accent {
-    std::string_view letters;
-    std::string_view bases;
-    char deadKey;
-  };
-  static constexpr std::array<Accent, 8> kAccents = {{
-      {kGraveCapitals, kVowelCapitals, '`'},
-      {kAcuteCapitals, kVowelCapitals, '\xB4'},
-      {kCircumflexCapitals, kVowelCapitals, '^'},
-      {"\xC3\xD5", "AO", '~'},
-      {kGraveSmall, kVowelSmall, '`'},
-      {kAcuteSmall, kVowelSmall, '\xB4'},
-      {kCircumflexSmall, kVowelSmall, '^'},
-      {"\xE3\xF5", "ao", '~'},
-  }};
-  for (const Accent& accent : kAccents) {
+namespace {
+
+struct Accent {
+  std::string_view letters;
+  std::string_view bases;
+  char deadKey;
+};
+
+// The letters keystroke synthesis types through a dead key.
+constexpr std::array<Accent, 8> kSynthesizedAccents = {{
+    {kGraveCapitals, kVowelCapitals, '`'},
+    {kAcuteCapitals, kVowelCapitals, '\xB4'},
+    {kCircumflexCapitals, kVowelCapitals, '^'},
+    {"\xC3\xD5", "AO", '~'},
+    {kGraveSmall, kVowelSmall, '`'},
+    {kAcuteSmall, kVowelSmall, '\xB4'},
+    {kCircumflexSmall, kVowelSmall, '^'},
+    {"\xE3\xF5", "ao", '~'},
+}};
+
+// The other letters of Windows-1252 that the layout's dead keys type.
+constexpr std::array<Accent, 6> kOtherAccents = {{
+    {"\xC4\xCB\xCF\xD6\xDC\x9F", "AEIOUY", '\xA8'},  // Ä Ë Ï Ö Ü Ÿ
+    {"\xE4\xEB\xEF\xF6\xFC\xFF", "aeiouy", '\xA8'},  // ä ë ï ö ü ÿ
+    {"\xD1", "N", '~'},
+    {"\xF1", "n", '~'},
+    {"\xDD", "Y", '\xB4'},
+    {"\xFD", "y", '\xB4'},
+}};
+
+template <std::size_t N>
+std::optional<DeadKeyDecomposition> Decompose(const std::array<Accent, N>& accents, char c) {
+  for (const Accent& accent : accents) {
     const std::size_t index = accent.letters.find(c);
-    if (index != std::string_view::npos) return DeadKeyDecomposition{accent.deadKey, accent.bases[index]};
+    if (index != std::string_view::npos)
+      return DeadKeyDecomposition{accent.deadKey, accent.bases[index]};
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<DeadKeyDecomposition> DecomposeAccentedLetter(char c) {
+  return Decompose(kSynthesizedAccents, c);
+}
+
+std::optional<DeadKeyDecomposition> DecomposeAnyAccentedLetter(char c) {
+  if (const auto parts = Decompose(kSynthesizedAccents, c)) return parts;
+  return Decompose(kOtherAccents, c);
 }
 
 bool IsUpperCaseLetter(char c) {

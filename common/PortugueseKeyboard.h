@@ -10,8 +10,9 @@
 //   q..p (e: AltGr €)   + * ¨(dead, AltGr)   ´ `(dead acute / dead grave)
 //   a..l   ç Ç   º ª   ~ ^(dead tilde / dead circumflex)
 //   < >   z..m   , ;   . :   - _
-// Third-level characters (AltGr) are reported with `altGr` set; the
-// keystroke counters count AltGr as one more press, as they count Shift.
+// Third-level characters (AltGr) are reported with `altGr` set: keystroke
+// synthesis presses AltGr for them, while a person's keystroke count
+// (common/TypistKeyboard.h) counts only Shift.
 #pragma once
 
 #include <cstdint>
@@ -57,13 +58,18 @@ int16_t PortugueseKeyScan(char c);
 
 // An accented letter typed as a dead key followed by a base letter.
 struct DeadKeyDecomposition {
-  char deadKey;     // the character the dead key produces alone: ´ ` ^ ~
-  char baseLetter;  // A E I O U or a e i o u, in the letter's case
+  char deadKey;     // the character the dead key produces alone: ´ ` ^ ~ ¨
+  char baseLetter;  // A E I O U (N Y) or a e i o u (n y), in the letter's case
 };
 // The grave (À È Ì Ò Ù), acute (Á É Í Ó Ú), circumflex (Â Ê Î Ô Û) and
-// tilde (Ã Õ) letters in both cases; nothing for any other character
-// (Ç and ç have their own key).
+// tilde (Ã Õ) letters in both cases, the ones keystroke synthesis types
+// through a dead key; nothing for any other character (Ç and ç have their
+// own key).
 std::optional<DeadKeyDecomposition> DecomposeAccentedLetter(char c);
+// Every letter of Windows-1252 a person types on this layout with a dead
+// key: those above, and in both cases the diaeresis letters Ä Ë Ï Ö Ü Ÿ
+// (dead ¨), Ñ (tilde) and Ý (acute).
+std::optional<DeadKeyDecomposition> DecomposeAnyAccentedLetter(char c);
 
 // A-Z and the accented capitals À Á Â Ã Ç È É Ê Ì Í Î Ò Ó Ô Õ Ù Ú Û.
 bool IsUpperCaseLetter(char c);

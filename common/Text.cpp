@@ -96,6 +96,10 @@ char ToLowerCp1252(char c) {
   }
 }
 
+bool IsUpperCaseCp1252(char c) { return ToLowerCp1252(c) != c; }
+
+bool IsLowerCaseCp1252(char c) { return ToUpperCp1252(c) != c || c == '\xDF'; }
+
 char ToUpperCp1252(char c) {
   const auto b = static_cast<unsigned char>(c);
   if (b >= 'a' && b <= 'z') return static_cast<char>(b - 0x20);

@@ -39,6 +39,10 @@ char ToLowerCp1252(char c);
 // Upper-cases one Windows-1252 character, the inverse of ToLowerCp1252
 // (ß and ÿ's capital Ÿ included; ß has no single-byte capital and stays).
 char ToUpperCp1252(char c);
+// The upper-case letters of Windows-1252: those ToLowerCp1252 changes.
+bool IsUpperCaseCp1252(char c);
+// The lower-case letters: those ToUpperCp1252 changes, and �.
+bool IsLowerCaseCp1252(char c);
 std::string ToLower(std::string_view text);
 std::string ToUpper(std::string_view text);
 void ToLowerInPlace(std::string& text);

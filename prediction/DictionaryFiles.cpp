@@ -272,8 +272,9 @@ void CDictionary::ReadGeneralSentences(std::string_view contents) {
     int32_t frequency = 0;
     bool hasFrequency = false;
     if (!ScanEntryLine(line, kSentenceLineLimit, sentence, frequency, hasFrequency)) continue;
+    // A line of "|" only normalises to the empty sentence; it is loaded and
+    // counted like any other (suggestion requests never offer it).
     SentenceKey(sentence, scratch, text);
-    if (text.empty()) continue;  // a line of "|" only: no sentence
     CSentence entry;
     entry.text = text;
     entry.generalFrequency = hasFrequency ? frequency : 0;

@@ -85,6 +85,16 @@ SentenceKind KindOf(std::string_view sentence) {
 
 }  // namespace
 
+std::string RequestPreviousWord(std::string_view previousWord) {
+  if (previousWord.empty()) return std::string(kStartOfTextWord);
+  return ToLower(previousWord);
+}
+
+std::string_view RequestPreviousSentence(std::string_view lastSentence) {
+  const std::string_view trimmed = Trim(lastSentence);
+  return trimmed.empty() ? kStartOfTextWord : trimmed;
+}
+
 void RequestWordSuggestions(const CDictionary& dictionary, CWordPredictor& predictor,
                             const PredictionOptions& options, std::string_view currentWord,
                             std::string_view previousWord, std::string_view textBeforeCaret,
@@ -93,8 +103,7 @@ void RequestWordSuggestions(const CDictionary& dictionary, CWordPredictor& predi
   out.pictograms.clear();
 
   const std::string current = ToLower(currentWord);
-  std::string previous = ToLower(previousWord);
-  if (previous.empty()) previous = kStartOfTextWord;
+  const std::string previous = RequestPreviousWord(previousWord);
 
   std::vector<std::string> prefixes;
   prefixes.reserve(3);
@@ -130,8 +139,7 @@ void RequestSentenceSuggestions(const CDictionary& dictionary, CSentencePredicto
   out.pictogramSentences.clear();
 
   const std::string current = NormalizeSentence(Trim(textBeforeCaret));
-  std::string_view previous = Trim(lastSentence);
-  if (previous.empty()) previous = kStartOfTextWord;
+  const std::string_view previous = RequestPreviousSentence(lastSentence);
 
   std::vector<std::string> prefixes;
   prefixes.reserve(3);
@@ -162,7 +170,7 @@ void RequestSentenceSuggestions(const CDictionary& dictionary, CSentencePredicto
         AddPictogramOnce(text, out.pictogramSentences, pictogramKeys);
         break;
       case SentenceKind::kPlain:
-        if (text.size() <= maxLetters) out.sentences.push_back(text);
+        if (!text.empty() && text.size() <= maxLetters) out.sentences.push_back(text);
         break;
       case SentenceKind::kMixed:
         break;

@@ -29,9 +29,16 @@ struct SentenceSuggestions {
   std::vector<std::string> pictogramSentences;
 };
 
+// The previous word a request predicts from: lower case, "___" when empty.
+std::string RequestPreviousWord(std::string_view previousWord);
+// The previous sentence a request predicts from: without leading and
+// trailing blanks, "___" when nothing is left.
+std::string_view RequestPreviousSentence(std::string_view lastSentence);
+
 // currentWord: letters typed since the last separator; previousWord: the
-// last completed word ("___" is used when it is empty); textBeforeCaret:
-// what the target reports before the caret. Both words are lower-cased.
+// last completed word (RequestPreviousWord); textBeforeCaret: what the
+// target reports before the caret ("casa " once a word has ended). The
+// current word is lower-cased.
 // Prefixes, in order: the current word (an empty one asks for next words);
 // "[" + current word when it is a single word and not a pictogram; and
 // "[" + the normalised text before the caret when that holds no pictogram
@@ -48,7 +55,8 @@ void RequestWordSuggestions(const CDictionary& dictionary, CWordPredictor& predi
                             WordSuggestions& out);
 
 // textBeforeCaret and lastSentence as the target reports them; leading and
-// trailing blanks are removed here, an empty last sentence becomes "___".
+// trailing blanks are removed here, and the last sentence is taken through
+// RequestPreviousSentence.
 // The current sentence is normalised; prefixes, in order:
 //   empty:                           one empty prefix (the sentences that
 //                                    followed the previous one);
@@ -64,7 +72,8 @@ void RequestWordSuggestions(const CDictionary& dictionary, CWordPredictor& predi
 // The best 100 are filtered as for words; a candidate made only of
 // pictograms joins `pictogramSentences` unless one with the same text
 // (brackets removed, blanks collapsed) is there; one without pictograms
-// joins `sentences` when at most maxSentenceLetters long; a mixed one is
+// joins `sentences` when at most maxSentenceLetters long (an empty one, a
+// general sentence line of blanks only, is no suggestion); a mixed one is
 // dropped.
 void RequestSentenceSuggestions(const CDictionary& dictionary, CSentencePredictor& predictor,
                                 const PredictionOptions& options,

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "common/TypistKeyboard.h"
 #include "prediction/Dictionary.h"
-#include "prediction/KeystrokeCounter.h"
 #include "prediction/PredictionOptions.h"
 #include "prediction/SimulationFigures.h"
 #include "prediction/SimulationText.h"
@@ -84,8 +84,8 @@ class CWordPredictionSimulator {
   std::string lastWord_;
   std::string lowerWord_;
   SimulationCounters counters_;
-  CKeystrokeCounter withoutPrediction_;
-  CKeystrokeCounter withPrediction_;
+  TypistKeyboard withoutPrediction_;  // each count has its own Caps Lock
+  TypistKeyboard withPrediction_;
   CWordPredictor predictor_;
   std::vector<CDictionaryWordScore> best_;
 };

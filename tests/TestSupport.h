@@ -1,7 +1,10 @@
 // Helpers shared by the tests: the real file system, a temporary folder of
-// the test's own and small file utilities.
+// the test's own, small file utilities, and runs of the command-line tools.
 #pragma once
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -55,5 +58,35 @@ class TempFolder {
  private:
   std::string path_;
 };
+
+// What a run of a command-line tool printed (standard output and error
+// together) and its exit code (-1 when it could not be run).
+struct ToolRun {
+  int exitCode = -1;
+  std::string output;
+};
+
+// The tool as the build made it; tests that run it skip when it is absent.
+inline std::string PredictToolPath() {
+  return std::string(VORELIO_TOOLS_DIR) + "/predarin-predict";
+}
+inline bool PredictToolBuilt() { return std::filesystem::exists(PredictToolPath()); }
+
+// Runs `tool` with `arguments`, as a shell would split them.
+inline ToolRun RunTool(const std::string& tool, const std::string& arguments) {
+  const std::string command = tool + " " + arguments + " 2>&1";
+  ToolRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[256];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
+  const int status = ::pclose(pipe);
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+inline ToolRun RunPredictTool(const std::string& arguments) {
+  return RunTool(PredictToolPath(), arguments);
+}
 
 }  // namespace vorelio::testing

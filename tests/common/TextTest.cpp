@@ -16,6 +16,24 @@ TEST(TextTest, LowerCasingCoversTheAccentedCapitals) {
   EXPECT_EQ(ToLower("[Casa] 123 ___"), "[casa] 123 ___");
 }
 
+TEST(TextTest, LetterCaseClassesFollowTheCaseConversions) {
+  int capitals = 0, small = 0;
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    EXPECT_FALSE(IsUpperCaseCp1252(c) && IsLowerCaseCp1252(c)) << b;
+    capitals += IsUpperCaseCp1252(c);
+    small += IsLowerCaseCp1252(c);
+  }
+  EXPECT_EQ(capitals, 26 + 30 + 4);   // A-Z, À..Þ but ×, Š Œ Ž Ÿ
+  EXPECT_EQ(small, 26 + 30 + 4 + 1);  // a-z, à..þ but ÷, š œ ž ÿ, ß
+  for (const char c : std::string_view("\xDC\xD1\xDE\x8A\x9F\xC7")) EXPECT_TRUE(IsUpperCaseCp1252(c)) << c;
+  for (const char c : std::string_view("\xDF\xFF\x9A\xFC\xE7")) EXPECT_TRUE(IsLowerCaseCp1252(c)) << c;
+  for (const char c : std::string_view("\xD7\xF7\xAA\xBA\xB5""1_")) {
+    EXPECT_FALSE(IsUpperCaseCp1252(c)) << c;
+    EXPECT_FALSE(IsLowerCaseCp1252(c)) << c;
+  }
+}
+
 TEST(TextTest, Utf8ConversionRoundTripsEveryWindows1252Byte) {
   std::string all;
   for (int byte = 1; byte < 256; ++byte) all += static_cast<char>(byte);

@@ -26,8 +26,18 @@ TEST(KeyboardSimulatorTest, ShiftCapsLockAndDeadKeys) {
   EXPECT_EQ(Names(simulator, "p\xE9"), "p \xB4 e");        // pé
   EXPECT_EQ(Names(simulator, "\xC0s"), "Shift ` Shift a s");  // Às: the grave needs Shift
   EXPECT_EQ(Names(simulator, "\xC7"), "Shift \xE7");      // Ç
-  EXPECT_EQ(Names(simulator, "a!@\n"), "a Shift ! AltGr @ Enter");
-  EXPECT_EQ(Names(simulator, "\xF1"), "");                 // ñ: no key
+  EXPECT_EQ(Names(simulator, "a!@\n"), "a Shift ! @ Enter");
+  EXPECT_EQ(Names(simulator, "\xB5"), "");                 // µ: no key
+}
+
+TEST(KeyboardSimulatorTest, AltGrIsNoPressAndEveryCapitalCounts) {
+  CKeyboardSimulator simulator;
+  EXPECT_EQ(Names(simulator, "a@\x80"), "a @ \x80");  // a@€: three names
+  EXPECT_EQ(Names(simulator, "M\xDCLLER"), "CapsLock m \xA8 u l l e r");  // MÜLLER
+  EXPECT_EQ(Names(simulator, " \xD1"), "Space ~ n");  // Caps Lock is still on for Ñ
+  EXPECT_EQ(Names(simulator, "\xF1"), "~ CapsLock n");  // ñ
+  EXPECT_EQ(Names(simulator, "\xC4s"), "\xA8 Shift a s");  // Äs
+  EXPECT_FALSE(simulator.CapsLockOn());
 }
 
 TEST(KeyboardSimulatorTest, AccentedCapitalsInARunKeepCapsLock) {

@@ -269,8 +269,12 @@ TEST_F(DictionaryTest, SentencesAreNormalisedForStorageAndLookup) {
         {"geral.paf", "___ Bom|dia 4\nbom|dia ol\xE1|tudo|bem 2\n"}});
   EXPECT_FALSE(dictionary.FindSentence("  Bom   DIA").IsNone());
   EXPECT_FALSE(dictionary.FindSentence("ol\xC1 tudo\tbem").IsNone());
-  EXPECT_EQ(dictionary.SentenceCount(), 4);  // the "|||" line holds no sentence
-  EXPECT_EQ(dictionary.GeneralSentenceTotal(), 5 + 1 + 2 + 1);
+  // The "|||" line is the empty sentence, loaded and counted as a sentence
+  // alone.
+  EXPECT_EQ(dictionary.SentenceCount(), 5);
+  EXPECT_EQ(dictionary.GeneralSentenceTotal(), 5 + 1 + 2 + 1 + 1);
+  ASSERT_FALSE(dictionary.FindSentence("").IsNone());
+  EXPECT_EQ(dictionary.FindSentence("")->generalFrequency, 0);
   CDictionaryNextSentenceSet records(kSuccessorCapacity);
   EXPECT_EQ(dictionary.SuccessorRecordsOfSentence("___", records), 1);
   EXPECT_EQ(records[0].entry->text, "bom dia");

@@ -165,6 +165,20 @@ TEST(SentenceSuggestionsTest, NothingTypedGivesTheSuccessorsOfThePreviousSentenc
   EXPECT_TRUE(out.pictogramSentences.empty());
 }
 
+TEST(SentenceSuggestionsTest, TheEmptySentenceIsNoSuggestion) {
+  // A general line of blanks loads as the empty sentence; here it is the
+  // most frequent successor of "___".
+  DictionaryFiles files = SentenceFiles();
+  files.sentences = "| 300\n" + files.sentences;
+  files.sentencePairs += "___ | 9\n";
+  const TestDictionary dictionary(files);
+  CSentencePredictor predictor;
+  SentenceSuggestions out;
+  RequestSentenceSuggestions(*dictionary, predictor, Options(), "", "", out);
+  EXPECT_EQ(out.sentences, (Texts{"bom dia"}));
+  EXPECT_EQ(out.pictogramSentences, (Texts{"[bom] [dia]"}));
+}
+
 TEST(SentenceSuggestionsTest, UnwantedSequencesDropSentences) {
   const TestDictionary dictionary(SentenceFiles());
   CSentencePredictor predictor;

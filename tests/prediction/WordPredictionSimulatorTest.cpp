@@ -95,6 +95,20 @@ TEST_F(SimulatorTest, TheNextCharacterIsTheNextWordsFirstLetter) {
   EXPECT_EQ(f.keystrokes, (1 + 2 + 1) + (2 + 1));
 }
 
+TEST_F(SimulatorTest, KeystrokesCountShiftButNotAltGr) {
+  // Neither word is in the dictionary, so both counts type every key. "@"
+  // takes AltGr, which is not counted: it costs what "x" costs.
+  const SimulationFigures at = Simulate("joao@mail\n");
+  const SimulationFigures x = Simulate("joaoxmail\n");
+  EXPECT_EQ(at.keystrokes, 9 + 1);
+  EXPECT_EQ(at.keystrokesTyped, 9 + 1);
+  EXPECT_EQ(at, x);
+  // "MÜLLER": Ü is a capital, so one Caps Lock press covers the word (Caps
+  // Lock, m, dead ¨, u, l, l, e, r), and "é" after it turns Caps Lock off.
+  const SimulationFigures capitals = Simulate("M\xDCLLER \xE9\n");
+  EXPECT_EQ(capitals.keystrokes, (8 + 1) + (1 + 2 + 1));
+}
+
 TEST_F(SimulatorTest, LinesStartWithoutAPreviousWord) {
   // "gato" starts the second line: "o" is not its previous word there.
   const SimulationFigures sameLine = Simulate("o gato\n");

@@ -1,10 +1,7 @@
 // predarin-predict takes its options from the profile's options file and
 // from --set, by file key.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "TestSupport.h"
@@ -13,28 +10,12 @@ namespace vorelio {
 namespace {
 
 using testing::TempFolder;
+using testing::ToolRun;
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string output;
-};
-
-ToolRun Predict(const std::string& arguments) {
-  const std::string command =
-      std::string(VORELIO_TOOLS_DIR) + "/predarin-predict " + arguments + " 2>&1";
-  ToolRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+ToolRun Predict(const std::string& arguments) { return testing::RunPredictTool(arguments); }
 
 TEST(PredictTool, ReadsTheProfileOptionsAndTheSettingsOnTop) {
-  if (!std::filesystem::exists(std::string(VORELIO_TOOLS_DIR) + "/predarin-predict"))
-    GTEST_SKIP() << "predarin-predict is not built";
+  if (!testing::PredictToolBuilt()) GTEST_SKIP() << "predarin-predict is not built";
   TempFolder folder;
   folder.Write("geral.pal", "casa 10\ncarro 5\ncabra 1\n");
   for (const char* name : {"geral.par", "geral.cg", "geral.pcg", "geral.frs", "geral.paf"})

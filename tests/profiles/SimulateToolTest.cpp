@@ -1,10 +1,7 @@
 // predarin-simulate works on the profiles of the data folder and says what
 // it wrote.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,21 +13,10 @@ namespace {
 
 using testing::TempFolder;
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string output;  // standard output and error
-};
+using testing::ToolRun;
 
 ToolRun Simulate(const std::string& arguments) {
-  const std::string command = std::string(VORELIO_SIMULATE_TOOL) + " " + arguments + " 2>&1";
-  ToolRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[256];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) run.output += buffer;
-  const int status = ::pclose(pipe);
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
+  return testing::RunTool(VORELIO_SIMULATE_TOOL, arguments);
 }
 
 std::vector<std::string> FileNames(const TempFolder& folder) {

@@ -5,11 +5,14 @@
 //                    [--sentences] [--previous TEXT] [--prefix TEXT] [--stats]
 //
 // Words (the default): --previous is the last completed word, --prefix the
-// letters of the current word; the text before the caret is the two joined
-// by a space. With --sentences: --previous is the last completed sentence,
-// --prefix what has been written of the current sentence. --raw prints the
-// engine's ranked candidates for the single prefix, before the suggestion
-// filters, as "text<TAB>score".
+// letters of the current word; the text before the caret is the previous
+// word with the space that ended it, then the prefix ("casa " or
+// "casa ca"), so no prefix asks for the words that follow. With
+// --sentences: --previous is the last completed sentence, --prefix what
+// has been written of the current sentence. --raw prints the engine's
+// ranked candidates for the single prefix, before the suggestion filters,
+// as "text<TAB>score"; it takes the previous word or sentence as the
+// suggestion requests do.
 //
 // Options come from the profile's options file DIR/NAME.cfg (the defaults
 // of a new profile when it is missing); each --set then changes one option
@@ -108,18 +111,18 @@ void PrintStats(const CDictionary& dictionary) {
 }
 
 void PrintRaw(const CDictionary& dictionary, const Arguments& arguments) {
-  const std::string previous =
-      arguments.previous.empty() ? std::string(kStartOfTextWord) : arguments.previous;
   if (arguments.sentences) {
     CSentencePredictor predictor;
-    predictor.PredictSentences(dictionary, arguments.options, previous, arguments.prefix);
+    predictor.PredictSentences(dictionary, arguments.options,
+                               RequestPreviousSentence(arguments.previous), arguments.prefix);
     std::vector<CDictionarySentenceScore> best(kBestCount);
     const int32_t count = predictor.BestPredictions(kBestCount, best);
     for (int32_t i = 0; i < count; ++i)
       std::printf("%s\t%.6f\n", Cp1252ToUtf8(best[i].entry->text).c_str(), best[i].score);
   } else {
     CWordPredictor predictor;
-    predictor.PredictWords(dictionary, arguments.options, ToLower(previous), arguments.prefix);
+    predictor.PredictWords(dictionary, arguments.options, RequestPreviousWord(arguments.previous),
+                           arguments.prefix);
     std::vector<CDictionaryWordScore> best(kBestCount);
     const int32_t count = predictor.BestPredictions(kBestCount, best);
     for (int32_t i = 0; i < count; ++i)
@@ -138,7 +141,7 @@ void PrintSuggestions(const CDictionary& dictionary, const Arguments& arguments)
     return;
   }
   std::string textBeforeCaret = arguments.previous;
-  if (!textBeforeCaret.empty() && !arguments.prefix.empty()) textBeforeCaret += ' ';
+  if (!textBeforeCaret.empty()) textBeforeCaret += ' ';  // the previous word has ended
   textBeforeCaret += arguments.prefix;
   CWordPredictor predictor;
   WordSuggestions suggestions;
