@@ -90,12 +90,13 @@ bool ScanEntryLine(std::string_view line, std::size_t limit, std::string_view& t
   return true;
 }
 
-// "%s %d\n" for every entry with a user frequency.
+// "%s %d\n" for every entry with a user frequency and a text.
 template <class Entry>
 std::string UserEntriesText(const std::vector<Entry>& table) {
   std::string text;
   for (const Entry& entry : table) {
-    if (entry.userFrequency == 0) continue;
+    // An empty entry (a sentence of blanks) would read back as its number.
+    if (entry.userFrequency == 0 || entry.text.empty()) continue;
     text += ToFileText(entry.text);
     text += ' ';
     text += std::to_string(entry.userFrequency);
@@ -105,14 +106,14 @@ std::string UserEntriesText(const std::vector<Entry>& table) {
 }
 
 // "%s %s %d\n" for every user pair whose first entry has a user frequency
-// and whose second entry has a positive one.
+// and whose second entry has a positive one, both with a text.
 template <class Entry>
 std::string UserPairsText(const std::vector<Entry>& table) {
   std::string text;
   for (const Entry& entry : table) {
-    if (entry.userFrequency == 0) continue;
+    if (entry.userFrequency == 0 || entry.text.empty()) continue;
     for (const auto& next : entry.successors) {
-      if (next.userFrequency == 0) continue;
+      if (next.userFrequency == 0 || next.text.empty()) continue;
       int32_t position = 0;
       const Entry* second = Bisect(table, next.text, position);
       if (second == nullptr || second->userFrequency <= 0) continue;

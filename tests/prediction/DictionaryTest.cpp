@@ -214,6 +214,17 @@ TEST_F(DictionaryTest, SavedFilesHoldOnlyTheUserVocabulary) {
   EXPECT_EQ(dictionary.UserWordTotal(), 3);
 }
 
+// A sentence of blanks has no text a file line could hold: written, its
+// number would come back as a sentence of its own.
+TEST_F(DictionaryTest, AnEmptyUserSentenceIsNotWrittenBack) {
+  Load({{"geral.pal", "a 10\n"}, {"geral.frs", "ol\xE1 2\n"}, {"ana.frs", "|||\nol\xE1 3\n"},
+        {"ana.paf", "||| ol\xE1 1\n"}});
+  dictionary.AddUserSentence("ol\xE1", 1);
+  dictionary.ReleaseDictionary();
+  EXPECT_EQ(folder.Read("ana.frs"), "ol\xE1 4\n");
+  EXPECT_EQ(folder.Read("ana.paf"), "");
+}
+
 TEST_F(DictionaryTest, AFailedSaveKeepsTheFlagAndThePreviousFile) {
   Load({{"geral.pal", "a 10\n"}, {"ana.pal", "a 7\n"}});
   dictionary.AddUserWord("a", 1);
