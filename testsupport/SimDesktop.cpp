@@ -1,4 +1,4 @@
-#include "platform/sim/SimDesktop.h"
+#include "testsupport/SimDesktop.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,6 +27,7 @@ constexpr uint8_t VK_DELETE = 0x2E;
 constexpr WindowHandle kFirstWindow = 0x7000'0000;
 constexpr uint32_t kFirstThread = 1001;
 constexpr int kRowHeight = 100;
+constexpr int kRowWidth = 640;
 constexpr int kCharacterWidth = 10;
 
 constexpr std::intptr_t kRepeatOnce = 1;
@@ -330,9 +331,32 @@ ScreenPoint SimDesktop::PointOf(WindowHandle window, std::size_t caret) const {
 }
 
 SimApplication* SimDesktop::ApplicationAt(ScreenPoint point) {
-  if (point.x < 0 || point.y < 0) return nullptr;
+  if (point.x < 0 || point.y < 0 || point.x >= kRowWidth) return nullptr;
   const auto row = static_cast<std::size_t>(point.y / kRowHeight);
   return row < applications_.size() ? &applications_[row] : nullptr;
+}
+
+uint32_t SimDesktop::ThreadOfWindow(DesktopWindow window) {
+  const SimApplication* app = Find(window);
+  return app != nullptr ? app->thread : 0;
+}
+
+std::optional<ScreenPoint> SimDesktop::CaretPosition(DesktopWindow window) {
+  const SimApplication* app = Find(window);
+  if (app == nullptr) return std::nullopt;
+  return PointOf(window, app->caret);
+}
+
+bool SimDesktop::IsPointerOver(DesktopWindow window) {
+  const SimApplication* app = ApplicationAt(pointer_);
+  return app != nullptr && app->window == window;
+}
+
+std::optional<ScreenRect> SimDesktop::ClientArea(DesktopWindow window) {
+  const SimApplication* app = Find(window);
+  if (app == nullptr) return std::nullopt;
+  const auto top = static_cast<int32_t>(app->window - kFirstWindow) * kRowHeight;
+  return ScreenRect{0, top, kRowWidth, top + kRowHeight};
 }
 
 void SimDesktop::PressButton(SimApplication& app, MouseButton button, bool down, ScreenPoint point) {
@@ -354,11 +378,13 @@ void SimDesktop::Click(WindowHandle window, std::size_t caret, MouseButton butto
   SimApplication* app = Find(window);
   if (app == nullptr) return;
   const ScreenPoint point = PointOf(window, caret);
+  pointer_ = point;
   PressButton(*app, button, true, point);
   PressButton(*app, button, false, point);
 }
 
 void SimDesktop::MoveMouse(ScreenPoint point) {
+  pointer_ = point;
   SimApplication* app = ApplicationAt(point);
   if (app == nullptr) return;
   if (HookInstalled(HookKind::kMouse, app->thread)) {
