@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "hook/x11/X11CharacterTranslator.h"
-#include "hook/x11/X11Display.h"
+#include "platform/x11/X11CharacterTranslator.h"
+#include "platform/x11/X11Display.h"
 #include "hook/x11/X11EventRecorder.h"
-#include "hook/x11/X11Keymap.h"
-#include "hook/x11/X11Windows.h"
+#include "platform/x11/X11Keymap.h"
+#include "platform/x11/X11Windows.h"
 #include "platform/MessageNumbers.h"
 #include "common/VirtualKeys.h"
 

@@ -14,7 +14,7 @@
 // accented letter comes with the base letter); MouseProcedure with
 // WM_LBUTTONDOWN... WM_MBUTTONUP and WM_MOUSEMOVE at the screen point.
 //
-// The hooked "thread" (see hook/x11/X11Windows.h) is the X client that
+// The hooked "thread" (see platform/x11/X11Windows.h) is the X client that
 // owns the target's top-level window. Keys and characters are reported only
 // while the input focus is in a window of that client, buttons and motion
 // only while the pointer is over one: what the hooks of one thread see on

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "common/Text.h"
-#include "hook/x11/X11Display.h"
-#include "hook/x11/X11Windows.h"
+#include "platform/x11/X11Display.h"
+#include "platform/x11/X11Windows.h"
 
 namespace vorelio::testing {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "hook/x11/X11CharacterTranslator.h"
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11CharacterTranslator.h"
+#include "platform/x11/X11KeyTable.h"
 #include "common/VirtualKeys.h"
 
 namespace vorelio::x11 {

@@ -1,4 +1,4 @@
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11KeyTable.h"
 
 #include <xkbcommon/xkbcommon.h>
 

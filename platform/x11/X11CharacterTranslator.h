@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11KeyTable.h"
 
 struct xkb_keymap;
 struct xkb_state;

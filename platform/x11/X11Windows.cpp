@@ -1,4 +1,4 @@
-#include "hook/x11/X11Windows.h"
+#include "platform/x11/X11Windows.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlibint.h>  // the connection's resource mask

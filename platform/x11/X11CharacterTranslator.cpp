@@ -1,4 +1,4 @@
-#include "hook/x11/X11CharacterTranslator.h"
+#include "platform/x11/X11CharacterTranslator.h"
 
 #include <xkbcommon/xkbcommon-compose.h>
 #include <xkbcommon/xkbcommon.h>
