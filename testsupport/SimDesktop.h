@@ -58,7 +58,8 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink, public D
   // Becomes the hook library's desktop, with a fresh segment of its own so
   // that tests running side by side never share special keys.
   explicit SimDesktop(MessageBoxService& messages);
-  // Stops being the hook library's desktop.
+  // Stops being the hook library's desktop; the library is left with a
+  // private segment.
   ~SimDesktop() override;
   SimDesktop(const SimDesktop&) = delete;
   SimDesktop& operator=(const SimDesktop&) = delete;
@@ -104,6 +105,12 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink, public D
 
   // What the library asked for.
   bool HookInstalled(hook::HookKind kind, uint32_t thread) const;
+  // Calls the focused application's hook of the kind as the system would,
+  // with any hook code (HC_NOREMOVE when a message is only peeked at) and
+  // parameters; 0 (passed on) when none is installed. Nothing is logged
+  // and nothing reaches the application.
+  long CallHookProcedure(hook::HookKind kind, int code, std::uintptr_t wParam,
+                         std::intptr_t lParam);
   // The next installation of a hook of this kind fails.
   void FailNextInstall(hook::HookKind kind);
   int SwallowingChanges() const { return swallowingChanges_; }
@@ -112,7 +119,8 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink, public D
   void ClearLog() { log_.clear(); }
 
   // HookSystem.
-  hook::HookHandle InstallHook(hook::HookKind kind, uint32_t thread) override;
+  hook::HookHandle InstallHook(hook::HookKind kind, hook::HookProcedure procedure,
+                               uint32_t thread) override;
   void RemoveHook(hook::HookHandle hook) override;
   int16_t KeyState(int virtualKey) override;
   void ProcessPath(char* path, std::size_t size) override;
@@ -139,7 +147,12 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink, public D
     hook::HookHandle handle;
     hook::HookKind kind;
     uint32_t thread;
+    hook::HookProcedure procedure;
   };
+  const InstalledHook* FindHook(hook::HookKind kind, uint32_t thread) const;
+  // The application's hook of the kind, as the system calls it.
+  long RunHook(const SimApplication& app, hook::HookKind kind, int code, std::uintptr_t wParam,
+               std::intptr_t lParam);
   SimApplication* Find(WindowHandle window);
   const SimApplication* Find(WindowHandle window) const;
   const SimApplication* FindThread(uint32_t thread) const;

@@ -14,6 +14,7 @@
 
 #include "platform/x11/X11CharacterTranslator.h"
 #include "platform/x11/X11Display.h"
+#include "hook/HookProcedures.h"
 #include "hook/x11/X11EventRecorder.h"
 #include "platform/x11/X11Keymap.h"
 #include "platform/x11/X11Windows.h"
@@ -44,11 +45,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
       : displayName_(displayName != nullptr ? displayName : ""), messages_(messages) {}
   ~X11HookSystem() override { StopObserving(); }
 
-  HookHandle InstallHook(HookKind kind, uint32_t thread) override {
+  HookHandle InstallHook(HookKind kind, HookProcedure procedure, uint32_t thread) override {
     std::lock_guard lock(mutex_);
     if (!recorder_.IsRunning() && !StartObserving()) return 0;
     const HookHandle handle = nextHandle_++;
     hooks_[handle] = kind;
+    procedures_[KindIndex(kind)] = procedure;
     threads_[KindIndex(kind)] = thread;
     UpdateGrabs();
     return handle;
@@ -220,6 +222,13 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     return focusTopLevel_;
   }
 
+  // The installed procedure of the kind, as the system calls a hook.
+  void Call(HookKind kind, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (const HookProcedure procedure = procedures_[KindIndex(kind)].load()) {
+      procedure(HC_ACTION, wParam, lParam);
+    }
+  }
+
   void OnKey(unsigned keycode, bool down) override {
     if (control_ == nullptr || !control_->IsAlive()) return;
     const uint8_t virtualKey = keymap_->Keys().VirtualKeyOf(keycode);
@@ -243,12 +252,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     if (wasDown) flags |= 1u << 30;
     if (!down) flags |= 1u << 31;
     const auto lParam = static_cast<std::intptr_t>(static_cast<int32_t>(flags));
-    if (reportKey) KeyboardProcedure(HC_ACTION, virtualKey, lParam);
+    if (reportKey) Call(HookKind::kKeyboard, virtualKey, lParam);
     if (reportCharacters) {
       for (const char character : characters_) {
         const HookedMessage message{topLevel, WM_CHAR, static_cast<unsigned char>(character),
                                     lParam};
-        GetMessageProcedure(HC_ACTION, 1, &message);
+        Call(HookKind::kGetMessage, 1, reinterpret_cast<std::intptr_t>(&message));
       }
     }
   }
@@ -271,7 +280,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const Window window = HookedWindowUnderPointer();
     if (window == None) return;
     const MouseHookData data{rootX, rootY, window};
-    MouseProcedure(HC_ACTION, message, &data);
+    Call(HookKind::kMouse, message, reinterpret_cast<std::intptr_t>(&data));
   }
 
   void OnMotion(int rootX, int rootY) override {
@@ -279,7 +288,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const Window window = HookedWindowUnderPointer();
     if (window == None) return;
     const MouseHookData data{rootX, rootY, window};
-    MouseProcedure(HC_ACTION, WM_MOUSEMOVE, &data);
+    Call(HookKind::kMouse, WM_MOUSEMOVE, reinterpret_cast<std::intptr_t>(&data));
   }
 
   void OnWake() override {
@@ -306,6 +315,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   HookHandle nextHandle_ = 1;
   std::map<HookHandle, HookKind> hooks_;
   std::array<std::atomic<uint32_t>, 3> threads_{};
+  std::array<std::atomic<HookProcedure>, 3> procedures_{};
   std::vector<Window> grabbed_;
 
   std::unique_ptr<x11::X11Display> control_;

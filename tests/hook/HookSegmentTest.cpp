@@ -79,7 +79,8 @@ TEST_F(HookTest, ASegmentOthersMayWriteIsRefusedAndNothingIsReported) {
   EXPECT_FALSE(desktop.HookInstalled(hook::HookKind::kKeyboard, AppThread()));
   AddSpecialKey(VK_F5);
   EXPECT_EQ(IsSpecialKey(VK_F5), 0);
-  EXPECT_EQ(hook::KeyboardProcedure(hook::HC_ACTION, VK_F5, 1), 0);
+  desktop.Focus(app);
+  EXPECT_EQ(desktop.CallHookProcedure(hook::HookKind::kKeyboard, hook::HC_ACTION, VK_F5, 1), 0);
   EXPECT_EQ(Reports(), "");
 }
 

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "hook/HookPredarin.h"
-#include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
 #include "output/Keyboard.h"
@@ -76,23 +75,21 @@ class X11Desktop : public ::testing::Test {
 
   void SetUp() override {
     if (!server_->IsRunning()) GTEST_SKIP() << "Xvfb could not start: no X11 tests";
-    // A private X server is a desktop of its own: so is the hook state
-    // (test programs run side by side share the user's segment otherwise).
-    hook::UsePrivateSegment();
     client_ = std::make_unique<RecordingWindow>(server_->Name());
     sink_ = std::make_unique<X11KeystrokeSink>(server_->Name());
     ASSERT_TRUE(sink_->IsOpen());
     destination_ = loop_.CreateWindow(handler_);
   }
   void TearDown() override {
+    if (hookSystem_ == nullptr) return;
     TerminateHook();
-    hook::SetHookSystem(nullptr);
+    hook::UseHookSystem(nullptr, hook::StateSegment::kPrivate);
     hookSystem_.reset();
   }
 
   void Hook() {
     hookSystem_ = hook::CreateX11HookSystem(server_->Name(), messages_);
-    hook::SetHookSystem(hookSystem_.get());
+    hook::UseHookSystem(hookSystem_.get(), hook::StateSegment::kPrivate);
     ASSERT_EQ(InitializeHook(client_->Client(), destination_), 1);
   }
   // Lets the client, the hook's thread and our loop catch up.
