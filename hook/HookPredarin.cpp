@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "hook/HookProcedures.h"
@@ -55,7 +56,7 @@ void UseHookSystem(HookSystem* system, StateSegment segment) {
   if (segment == StateSegment::kPrivate) {
     UsePrivateSegment();
   } else {
-    UseNamedSegment(DefaultSegmentName());
+    UseUsersSegment();
   }
 }
 
@@ -87,10 +88,12 @@ extern "C" {
 int InitializeHook(uint32_t thread, uintptr_t window) {
   using namespace vorelio::hook;
   HookSystem* system = SystemForInitialize();
-  HookSegment* segment = SegmentForExports();
+  std::string problem;
+  HookSegment* segment = SegmentForExports(&problem);
   if (system == nullptr || segment == nullptr) {
-    // No desktop to hook, or a segment we must not trust.
-    ReportFailure(system, kKeyboardHookFailure);
+    // No desktop to hook, or a segment we must not use: the message says
+    // which.
+    ReportFailure(system, problem.empty() ? kKeyboardHookFailure : problem);
     return 0;
   }
   segment->thread = thread;

@@ -2,8 +2,9 @@
  * name. The library reports the keys, mouse buttons and typed characters of
  * the application the user writes in as window messages to one destination
  * window, and swallows the special keys and, on request, the mouse buttons.
- * Its state lives in a segment shared by every process that maps it (POSIX
- * shared memory readable and writable by the current user only). */
+ * Its state lives in a segment shared by every process of the user that maps
+ * it: a file of the user's alone, mode 0600, in $XDG_RUNTIME_DIR
+ * (hook/SegmentFile.h). */
 #pragma once
 
 #include <stdint.h>
