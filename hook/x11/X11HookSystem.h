@@ -42,11 +42,13 @@
 
 namespace vorelio::hook {
 
-// The backend for $DISPLAY; failures are written to standard error.
+// The backend for $DISPLAY, which InitializeHook creates when no desktop
+// was chosen; failures are written to standard error.
 std::unique_ptr<HookSystem> CreateX11HookSystem();
-// The backend for a named display (null: $DISPLAY); failures go to
-// `messages`, which must outlive the backend.
-std::unique_ptr<HookSystem> CreateX11HookSystem(const char* displayName,
-                                                MessageBoxService& messages);
+// The backend for a named display (null: $DISPLAY), for tests and
+// benchmarks with an X server of their own (see UseHookSystem); failures go
+// to `messages`, which must outlive the backend. Exported.
+HOOK_PREDARIN_EXPORT std::unique_ptr<HookSystem> CreateX11HookSystem(const char* displayName,
+                                                                     MessageBoxService& messages);
 
 }  // namespace vorelio::hook
