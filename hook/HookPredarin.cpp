@@ -96,6 +96,14 @@ int InitializeHook(uint32_t thread, uintptr_t window) {
     ReportFailure(system, problem.empty() ? kKeyboardHookFailure : problem);
     return 0;
   }
+  // Nothing is swallowed before the program says so: a run that ended
+  // without TerminateHook (a crash) may have left keys in the table and the
+  // buttons captured, and a backend grabs what is swallowed as soon as a
+  // hook is installed.
+  for (auto& entry : segment->specialKeys) entry = kFreeEntry;
+  segment->mouseButtonsCaptured = 0;
+  segment->characterCounter = 0;
+  system->SwallowingChanged();
   segment->thread = thread;
   segment->destination = window;
   segment->keyboardHook = system->InstallHook(HookKind::kKeyboard, KeyboardProcedure, thread);
@@ -113,9 +121,6 @@ int InitializeHook(uint32_t thread, uintptr_t window) {
     ReportFailure(system, kGetMessageHookFailure);
     return 0;
   }
-  for (auto& entry : segment->specialKeys) entry = kFreeEntry;
-  segment->characterCounter = 0;
-  system->SwallowingChanged();
   return 1;
 }
 

@@ -15,10 +15,12 @@ extern "C" {
 
 #define HOOK_PREDARIN_EXPORT __attribute__((visibility("default")))
 
-/* Records the hooked thread and the destination window, installs the
- * keyboard, mouse and get-message hooks, clears the special-key table and
- * the character counter. 1 on success; 0 (after a message) when a hook
- * cannot be installed; the hooks installed before stay until TerminateHook. */
+/* Clears the special-key table, the mouse capture and the character counter
+ * (whatever an earlier run left in the state), records the hooked thread and
+ * the destination window, and installs the keyboard, mouse and get-message
+ * hooks. 1 on success; 0 (after a message) when the state cannot be used or
+ * a hook cannot be installed; the hooks installed before stay until
+ * TerminateHook. */
 HOOK_PREDARIN_EXPORT int InitializeHook(uint32_t thread, uintptr_t window);
 /* Removes the keyboard, the mouse and the get-message hook, in this order. */
 HOOK_PREDARIN_EXPORT void TerminateHook(void);

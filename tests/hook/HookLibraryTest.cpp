@@ -40,6 +40,19 @@ TEST_F(HookTest, EachFailedInstallationShowsItsMessageAndKeepsTheEarlierHooksUnt
   }
 }
 
+TEST_F(HookTest, AFailedInitializeStillLeavesNothingSwallowed) {
+  Attach();
+  AddSpecialKey(VK_F5);
+  AddMouseButtons();
+  desktop.FailNextInstall(HookKind::kMouse);
+  EXPECT_EQ(InitializeHook(AppThread(), destination), 0);
+  // The keyboard hook of the failed call is installed, and swallows nothing.
+  desktop.ClearLog();
+  desktop.TapKey(VK_F5);
+  desktop.Click(app, 0);
+  EXPECT_EQ(desktop.Log(), "app1 key down F5; app1 key up F5; app1 left down 5,50; app1 left up 5,50");
+}
+
 TEST_F(HookTest, TypedKeysAndCharactersAreReportedAndReachTheApplication) {
   Attach();
   desktop.TypeText("ab");

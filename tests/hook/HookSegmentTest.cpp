@@ -111,6 +111,29 @@ TEST_F(UsersSegmentTest, TheStateIsAFileOfTheUserAloneInTheRuntimeFolder) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
+TEST_F(UsersSegmentTest, WhatACrashedRunLeftSwallowedIsClearedWhenTheNextOneStarts) {
+  MapUsersSegment();
+  ASSERT_EQ(InitializeHook(AppThread(), destination), 1);
+  AddSpecialKey(VK_F5);
+  AddSpecialKey('A');
+  AddMouseButtons();
+  // The program ends without TerminateHook; the next run maps the file.
+  MapUsersSegment();
+  EXPECT_EQ(IsSpecialKey(VK_F5), 1);
+  ASSERT_EQ(InitializeHook(AppThread(), destination), 1);
+  EXPECT_EQ(IsSpecialKey(VK_F5), 0);
+  EXPECT_EQ(IsSpecialKey('A'), 0);
+  desktop.Focus(app);
+  desktop.ClearLog();
+  desktop.Click(app, 0);
+  desktop.TapKey(VK_F5);
+  desktop.TypeText("a");
+  EXPECT_EQ(desktop.Log(),
+            "app1 left down 5,50; app1 left up 5,50; app1 key down F5; app1 key up F5; "
+            "app1 key down A; app1 char a; app1 key up A");
+  EXPECT_EQ(desktop.Application(app).text, "a");
+}
+
 TEST_F(UsersSegmentTest, AFileOfTheUserWithAnotherModeIsMade0600Again) {
   for (const mode_t mode : {0666, 0644, 0640, 0400, 0}) {
     CreateSegmentFile(mode);
