@@ -109,6 +109,8 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     keymap_->LockedState(modifiers, group);
     translator_.SetKeymap(keymap_->Keymap(), modifiers, group);
     capsLock_ = translator_.CapsLockOn();
+    numLockOn_ = translator_.NumLockOn();
+    keyAtPress_.fill(0);
     focusWindow_ = None;
     focusTopLevel_ = None;
     if (!recorder_.Start(DisplayName(), *this,
@@ -180,7 +182,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const x11::X11KeyTable& keys = keymap_->Keys();
     for (const Window window : grabbed_) {
       for (Keycode keycode = 8; keycode < 256; ++keycode) {
-        const uint8_t virtualKey = keys.VirtualKeyOf(keycode);
+        const uint8_t virtualKey = keys.VirtualKeyOf(keycode, numLockOn_.load());
         if (virtualKey != 0 && IsSwallowedKey(virtualKey)) {
           XGrabKey(display, static_cast<int>(keycode), AnyModifier, window, False, GrabModeAsync,
                    GrabModeAsync);
@@ -229,9 +231,21 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     }
   }
 
+  // The code a key reports: a keypad key's follows Num Lock when it goes
+  // down, and its release reports what its press did.
+  uint8_t ReportedKey(unsigned keycode, bool down) {
+    if (keycode >= keyAtPress_.size()) return 0;
+    uint8_t virtualKey = keyAtPress_[keycode];
+    if (down || virtualKey == 0) {
+      virtualKey = keymap_->Keys().VirtualKeyOf(keycode, translator_.NumLockOn());
+    }
+    keyAtPress_[keycode] = down ? virtualKey : 0;
+    return virtualKey;
+  }
+
   void OnKey(unsigned keycode, bool down) override {
     if (control_ == nullptr || !control_->IsAlive()) return;
-    const uint8_t virtualKey = keymap_->Keys().VirtualKeyOf(keycode);
+    const uint8_t virtualKey = ReportedKey(keycode, down);
     const bool wasDown = pressed_[virtualKey].exchange(down);
     const Window topLevel = FocusedTopLevel();
     const uint32_t client = x11::ClientOfWindow(control_->Get(), topLevel);
@@ -244,6 +258,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const bool typesCharacters = virtualKey == 0 || !IsSwallowedKey(virtualKey);
     translator_.KeyEvent(keycode, down, typesCharacters, characters_);
     capsLock_ = translator_.CapsLockOn();
+    if (translator_.NumLockOn() != numLockOn_.load()) {
+      // The keypad keys changed codes: grab those that are special now.
+      numLockOn_ = translator_.NumLockOn();
+      std::lock_guard lock(mutex_);
+      UpdateGrabs();
+    }
 
     const uint32_t scan = x11::ScanCodeOf(keycode);
     uint32_t flags = 1 | ((scan & 0xFF) << 16);
@@ -328,9 +348,11 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   Window focusWindow_ = None;
   Window focusTopLevel_ = None;
   std::array<char, kPathSize> processPath_{};
+  std::array<uint8_t, 256> keyAtPress_{};
 
   std::array<std::atomic<bool>, 256> pressed_{};
   std::atomic<bool> capsLock_{false};
+  std::atomic<bool> numLockOn_{false};  // the grabs' side of the translator's
 };
 
 }  // namespace

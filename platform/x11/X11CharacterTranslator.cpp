@@ -95,6 +95,10 @@ bool X11CharacterTranslator::CapsLockOn() const {
          xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CAPS, XKB_STATE_MODS_LOCKED) > 0;
 }
 
+bool X11CharacterTranslator::NumLockOn() const {
+  return state_ != nullptr && xkb_state_led_name_is_active(state_, XKB_LED_NAME_NUM) > 0;
+}
+
 void X11CharacterTranslator::AppendUtf8(const char* utf8, std::string& characters) const {
   const std::string_view text(utf8);
   if (text.empty()) return;

@@ -14,6 +14,8 @@
 #include "hook/HookPredarin.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
+#include "output/GenericWordProcessor.h"
+#include "output/HookLibrary.h"
 #include "output/Keyboard.h"
 #include "output/x11/X11Foreground.h"
 #include "output/x11/X11KeystrokeSink.h"
@@ -87,9 +89,13 @@ class X11Desktop : public ::testing::Test {
     hookSystem_.reset();
   }
 
-  void Hook() {
+  // The library hooks this test's server, with a state of its own.
+  void UseServer() {
     hookSystem_ = hook::CreateX11HookSystem(server_->Name(), messages_);
     hook::UseHookSystem(hookSystem_.get(), hook::StateSegment::kPrivate);
+  }
+  void Hook() {
+    UseServer();
     ASSERT_EQ(InitializeHook(client_->Client(), destination_), 1);
   }
   // Lets the client, the hook's thread and our loop catch up.
@@ -109,6 +115,16 @@ class X11Desktop : public ::testing::Test {
       lastText = text;
       lastPosted = posted;
     }
+  }
+  // A key the keystroke sink does not type (the keypad, Num Lock), by its
+  // symbol, pressed and released.
+  void TapSymbol(KeySym symbol) {
+    Display* display = XOpenDisplay(server_->Name());
+    const KeyCode keycode = XKeysymToKeycode(display, symbol);
+    XTestFakeKeyEvent(display, keycode, True, CurrentTime);
+    XTestFakeKeyEvent(display, keycode, False, CurrentTime);
+    XSync(display, False);
+    XCloseDisplay(display);
   }
   void Click(unsigned button) {
     Display* display = XOpenDisplay(server_->Name());
@@ -199,6 +215,35 @@ TEST_F(X11Desktop, CapturedClicksAreReportedAndDoNotReachTheClient) {
   Settle();
   EXPECT_EQ(client_->buttonPresses, 1);
   EXPECT_EQ(handler_.Count(WM_HOOK_RIGHT_BUTTON_DOWN), 1);
+}
+
+// With Num Lock off a keypad key moves the caret, and the generic target's
+// model moves with it; with Num Lock on it types its digit.
+TEST_F(X11Desktop, KeypadKeysMoveTheTargetsModelWithoutNumLockAndTypeDigitsWithIt) {
+  UseServer();
+  X11Foreground foreground(server_->Name());
+  LinkedHookLibrary hooks;
+  CKeyboard keyboard(*sink_);
+  CGenericWordProcessor target(loop_, foreground, hooks);
+  ASSERT_TRUE(target.Attach(destination_, client_->Id(), keyboard));
+  keyboard.TypeText("ola");
+  Settle();
+  TapSymbol(XK_KP_Left);
+  Settle();
+  keyboard.TypeText("x");
+  Settle();
+  EXPECT_EQ(target.Model().Text(), "olxa");
+  EXPECT_EQ(handler_.KeysDown(), (std::vector<std::uintptr_t>{'O', 'L', 'A', 0x25, 'X'}));
+
+  TapSymbol(XK_Num_Lock);
+  TapSymbol(XK_KP_Left);  // the same key
+  TapSymbol(XK_Num_Lock);  // off again for the other tests
+  Settle();
+  EXPECT_EQ(target.Model().Text(), "olx4a");
+  EXPECT_EQ(handler_.KeysDown().back(), 0x90u);
+  EXPECT_EQ(handler_.KeysDown().end()[-2], 0x64u);  // VK_NUMPAD4
+  EXPECT_EQ(client_->text, "olax4");
+  target.Detach();
 }
 
 TEST_F(X11Desktop, KeySequenceCtrlAWorks) {
