@@ -1,25 +1,23 @@
 #include "hook/x11/X11HookSystem.h"
 
 #include <X11/Xlib.h>
-#include <poll.h>
 
-#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <string>
-#include <vector>
 
+#include "common/VirtualKeys.h"
+#include "hook/HookProcedures.h"
+#include "hook/x11/X11ClientGrabs.h"
+#include "hook/x11/X11EventRecorder.h"
+#include "platform/MessageNumbers.h"
 #include "platform/x11/X11CharacterTranslator.h"
 #include "platform/x11/X11Display.h"
-#include "hook/HookProcedures.h"
-#include "hook/x11/X11EventRecorder.h"
 #include "platform/x11/X11Keymap.h"
 #include "platform/x11/X11Windows.h"
-#include "platform/MessageNumbers.h"
-#include "common/VirtualKeys.h"
 
 namespace vorelio::hook {
 namespace {
@@ -113,8 +111,10 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     keyAtPress_.fill(0);
     focusWindow_ = None;
     focusTopLevel_ = None;
+    grabs_ = std::make_unique<x11::X11ClientGrabs>(*control_);
     if (!recorder_.Start(DisplayName(), *this,
                          {ConnectionNumber(control_->Get()), keymap_->FileDescriptor()})) {
+      grabs_.reset();
       control_.reset();
       keymap_.reset();
       return false;
@@ -125,78 +125,26 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   void StopObserving() {
     recorder_.Stop();
     std::lock_guard lock(mutex_);
-    // A lost connection is never touched again: Xlib may block on it.
-    if (control_ != nullptr && control_->IsAlive()) {
-      for (const Window window : grabbed_) Ungrab(window);
-      XSync(control_->Get(), False);
-    }
-    grabbed_.clear();
+    grabs_.reset();  // releases the grabs while the connection lives
     control_.reset();
     keymap_.reset();
   }
 
-  // The top-level windows of the keyboard hook's client: the root's
-  // children it owns, and the client windows a window manager framed.
-  std::vector<Window> ClientTopLevels(uint32_t client) {
-    std::vector<Window> windows;
-    Display* display = control_->Get();
-    Window root = None;
-    Window parent = None;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, control_->Root(), &root, &parent, &children, &count) == 0) {
-      return windows;
-    }
-    for (unsigned int i = 0; i < count; ++i) {
-      if (x11::ClientOfWindow(display, children[i]) == client) {
-        windows.push_back(children[i]);
-        continue;
-      }
-      Window* framed = nullptr;
-      unsigned int framedCount = 0;
-      if (XQueryTree(display, children[i], &root, &parent, &framed, &framedCount) == 0) continue;
-      for (unsigned int j = 0; j < framedCount; ++j) {
-        if (x11::ClientOfWindow(display, framed[j]) == client) windows.push_back(framed[j]);
-      }
-      if (framed != nullptr) XFree(framed);
-    }
-    if (children != nullptr) XFree(children);
-    return windows;
-  }
-
-  void Ungrab(Window window) {
-    XUngrabKey(control_->Get(), AnyKey, AnyModifier, window);
-    XUngrabButton(control_->Get(), AnyButton, AnyModifier, window);
-  }
-
-  // With mutex_ held: grabs the special keys and, when captured, the
-  // buttons on every top-level window of the hooked client.
+  // With mutex_ held: grabs the special keys (by their codes now) and,
+  // while captured, the buttons on every top-level window of the hooked
+  // client.
   void UpdateGrabs() {
-    if (control_ == nullptr || !control_->IsAlive()) return;
-    Display* display = control_->Get();
-    for (const Window window : grabbed_) Ungrab(window);
-    grabbed_.clear();
+    if (grabs_ == nullptr) return;
     const uint32_t client = threads_[KindIndex(HookKind::kKeyboard)].load();
     const uint32_t mouseClient = threads_[KindIndex(HookKind::kMouse)].load();
-    if (client != 0) grabbed_ = ClientTopLevels(client);
+    x11::X11ClientGrabs::Swallowed swallowed;
     const x11::X11KeyTable& keys = keymap_->Keys();
-    for (const Window window : grabbed_) {
-      for (Keycode keycode = 8; keycode < 256; ++keycode) {
-        const uint8_t virtualKey = keys.VirtualKeyOf(keycode, numLockOn_.load());
-        if (virtualKey != 0 && IsSwallowedKey(virtualKey)) {
-          XGrabKey(display, static_cast<int>(keycode), AnyModifier, window, False, GrabModeAsync,
-                   GrabModeAsync);
-        }
-      }
-      if (mouseClient == client && MouseButtonsCaptured()) {
-        for (unsigned int button = 1; button <= 3; ++button) {
-          XGrabButton(display, button, AnyModifier, window, False,
-                      ButtonPressMask | ButtonReleaseMask, GrabModeAsync, GrabModeAsync, None,
-                      None);
-        }
-      }
+    for (Keycode keycode = 8; keycode < 256; ++keycode) {
+      const uint8_t virtualKey = keys.VirtualKeyOf(keycode, numLockOn_.load());
+      if (virtualKey != 0 && IsSwallowedKey(virtualKey)) swallowed.keycodes.push_back(keycode);
     }
-    XSync(display, False);
+    swallowed.buttons = client != 0 && mouseClient == client && MouseButtonsCaptured();
+    grabs_->Update(client, std::move(swallowed));
   }
 
   // The focused top-level window now (one round trip); the climb to the
@@ -214,13 +162,9 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     focusTopLevel_ = active;
     x11::ExecutablePathOfProcess(x11::ProcessOfWindow(display, active), processPath_.data(),
                                  processPath_.size());
-    // A window the client opened since the grabs were made.
+    // A window of the client that the creation events missed.
     std::lock_guard lock(mutex_);
-    const uint32_t client = threads_[KindIndex(HookKind::kKeyboard)].load();
-    if (client != 0 && x11::ClientOfWindow(display, active) == client &&
-        std::find(grabbed_.begin(), grabbed_.end(), active) == grabbed_.end()) {
-      UpdateGrabs();
-    }
+    if (grabs_ != nullptr) grabs_->Adopt(active);
     return focusTopLevel_;
   }
 
@@ -313,13 +257,15 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
 
   void OnWake() override {
     if (control_ == nullptr) return;
-    // The grabbed keys and buttons arrive here; they have done their work.
+    std::lock_guard lock(mutex_);
+    // Windows created, mapped, reparented or destroyed, and the grabbed
+    // keys and buttons, which have done their work.
     Display* display = control_->Get();
     while (control_->IsAlive() && XPending(display) > 0) {
       XEvent event;
       XNextEvent(display, &event);
+      if (grabs_ != nullptr) grabs_->Handle(event);
     }
-    std::lock_guard lock(mutex_);
     if (keymap_->Refresh()) {
       uint32_t modifiers = 0;
       uint32_t group = 0;
@@ -336,9 +282,8 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   std::map<HookHandle, HookKind> hooks_;
   std::array<std::atomic<uint32_t>, 3> threads_{};
   std::array<std::atomic<HookProcedure>, 3> procedures_{};
-  std::vector<Window> grabbed_;
-
   std::unique_ptr<x11::X11Display> control_;
+  std::unique_ptr<x11::X11ClientGrabs> grabs_;  // on control_
   std::unique_ptr<x11::X11Keymap> keymap_;
   x11::X11EventRecorder recorder_;
 

@@ -1,10 +1,12 @@
 #include "platform/x11/X11Windows.h"
 
+// Before Xlibint.h, whose min and max macros break it.
+#include <algorithm>
+#include <cstdio>
+
 #include <X11/Xatom.h>
 #include <X11/Xlibint.h>  // the connection's resource mask
 #include <unistd.h>
-
-#include <cstdio>
 
 namespace vorelio::x11 {
 namespace {
@@ -38,7 +40,94 @@ bool ReadCardinal(Display* display, Window window, const char* name, Atom type,
   return found;
 }
 
+std::vector<Window> Children(Display* display, Window window) {
+  Window root = None;
+  Window parent = None;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) return {};
+  std::vector<Window> result(children, children + count);
+  if (children != nullptr) XFree(children);
+  return result;
+}
+
+bool HasProperty(Display* display, Window window, Atom property) {
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  const bool read = XGetWindowProperty(display, window, property, 0, 0, False, AnyPropertyType,
+                                       &type, &format, &items, &remaining, &data) == Success;
+  if (data != nullptr) XFree(data);
+  return read && type != None;
+}
+
+// A property holding a list of windows; false when absent.
+bool ReadWindowList(Display* display, Window window, Atom property, std::vector<Window>& list) {
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  if (XGetWindowProperty(display, window, property, 0, 65536, False, XA_WINDOW, &type, &format,
+                         &items, &remaining, &data) != Success) {
+    return false;
+  }
+  const bool found = data != nullptr && type == XA_WINDOW && format == 32;
+  if (found) {
+    const auto* windows = reinterpret_cast<const unsigned long*>(data);
+    list.assign(windows, windows + items);
+  }
+  if (data != nullptr) XFree(data);
+  return found;
+}
+
+// Frames deeper than this are not looked into.
+constexpr int kFrameDepth = 8;
+
+// The client windows (those with WM_STATE) inside a window manager's frame.
+void CollectClientWindows(Display* display, Window frame, Atom wmState, int depth,
+                          std::vector<Window>& found) {
+  for (const Window child : Children(display, frame)) {
+    if (HasProperty(display, child, wmState)) {
+      found.push_back(child);
+    } else if (depth < kFrameDepth) {
+      CollectClientWindows(display, child, wmState, depth + 1, found);
+    }
+  }
+}
+
 }  // namespace
+
+std::vector<Window> TopLevelsOfClient(Display* display, uint32_t client) {
+  std::vector<Window> windows;
+  const auto add = [&](Window window) {
+    if (ClientOfWindow(display, window) == client &&
+        std::find(windows.begin(), windows.end(), window) == windows.end()) {
+      windows.push_back(window);
+    }
+  };
+  const Window root = DefaultRootWindow(display);
+  const std::vector<Window> rootChildren = Children(display, root);
+  for (const Window window : rootChildren) add(window);
+  std::vector<Window> listed;
+  const Atom clientList = XInternAtom(display, "_NET_CLIENT_LIST", True);
+  if (clientList != None && ReadWindowList(display, root, clientList, listed)) {
+    for (const Window window : listed) add(window);
+    return windows;
+  }
+  const Atom wmState = XInternAtom(display, "WM_STATE", True);
+  if (wmState == None) return windows;  // no window manager ever marked one
+  for (const Window window : rootChildren) {
+    if (ClientOfWindow(display, window) == client || HasProperty(display, window, wmState)) {
+      continue;  // a client's own window, not a frame
+    }
+    CollectClientWindows(display, window, wmState, 1, listed);
+  }
+  for (const Window window : listed) add(window);
+  return windows;
+}
 
 uint32_t ClientOfWindow(Display* display, Window window) {
   if (window == None) return 0;
