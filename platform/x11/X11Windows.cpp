@@ -20,24 +20,39 @@ Window ParentOf(Display* display, Window window, Window& root) {
   return parent;
 }
 
-// The first 32-bit item of a window property; false when absent.
-bool ReadCardinal(Display* display, Window window, const char* name, Atom type,
-                  unsigned long& value) {
-  const Atom property = XInternAtom(display, name, True);
-  if (property == None) return false;
+// The 32-bit items (at most `most`) of a window property of the type; false
+// when it is absent or of another type.
+bool ReadItems(Display* display, Window window, Atom property, Atom type, long most,
+               std::vector<unsigned long>& items) {
   Atom actualType = None;
   int format = 0;
-  unsigned long items = 0;
+  unsigned long count = 0;
   unsigned long remaining = 0;
   unsigned char* data = nullptr;
-  if (XGetWindowProperty(display, window, property, 0, 1, False, type, &actualType, &format,
-                         &items, &remaining, &data) != Success) {
+  if (property == None ||
+      XGetWindowProperty(display, window, property, 0, most, False, type, &actualType, &format,
+                         &count, &remaining, &data) != Success) {
     return false;
   }
-  const bool found = data != nullptr && actualType == type && format == 32 && items == 1;
-  if (found) value = *reinterpret_cast<unsigned long*>(data);
+  const bool found = data != nullptr && actualType == type && format == 32;
+  if (found) {
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
+    items.assign(values, values + count);
+  }
   if (data != nullptr) XFree(data);
   return found;
+}
+
+// The first item of a 32-bit window property; false when absent.
+bool ReadCardinal(Display* display, Window window, const char* name, Atom type,
+                  unsigned long& value) {
+  std::vector<unsigned long> items;
+  if (!ReadItems(display, window, XInternAtom(display, name, True), type, 1, items) ||
+      items.size() != 1) {
+    return false;
+  }
+  value = items[0];
+  return true;
 }
 
 std::vector<Window> Children(Display* display, Window window) {
@@ -63,32 +78,12 @@ bool HasProperty(Display* display, Window window, Atom property) {
   return read && type != None;
 }
 
-// A property holding a list of windows; false when absent.
-bool ReadWindowList(Display* display, Window window, Atom property, std::vector<Window>& list) {
-  Atom type = None;
-  int format = 0;
-  unsigned long items = 0;
-  unsigned long remaining = 0;
-  unsigned char* data = nullptr;
-  if (XGetWindowProperty(display, window, property, 0, 65536, False, XA_WINDOW, &type, &format,
-                         &items, &remaining, &data) != Success) {
-    return false;
-  }
-  const bool found = data != nullptr && type == XA_WINDOW && format == 32;
-  if (found) {
-    const auto* windows = reinterpret_cast<const unsigned long*>(data);
-    list.assign(windows, windows + items);
-  }
-  if (data != nullptr) XFree(data);
-  return found;
-}
-
 // Frames deeper than this are not looked into.
 constexpr int kFrameDepth = 8;
 
 // The client windows (those with WM_STATE) inside a window manager's frame.
 void CollectClientWindows(Display* display, Window frame, Atom wmState, int depth,
-                          std::vector<Window>& found) {
+                          std::vector<unsigned long>& found) {
   for (const Window child : Children(display, frame)) {
     if (HasProperty(display, child, wmState)) {
       found.push_back(child);
@@ -111,10 +106,10 @@ std::vector<Window> TopLevelsOfClient(Display* display, uint32_t client) {
   const Window root = DefaultRootWindow(display);
   const std::vector<Window> rootChildren = Children(display, root);
   for (const Window window : rootChildren) add(window);
-  std::vector<Window> listed;
-  const Atom clientList = XInternAtom(display, "_NET_CLIENT_LIST", True);
-  if (clientList != None && ReadWindowList(display, root, clientList, listed)) {
-    for (const Window window : listed) add(window);
+  std::vector<unsigned long> listed;
+  if (ReadItems(display, root, XInternAtom(display, "_NET_CLIENT_LIST", True), XA_WINDOW, 65536,
+                listed)) {
+    for (const unsigned long window : listed) add(window);
     return windows;
   }
   const Atom wmState = XInternAtom(display, "WM_STATE", True);
@@ -125,7 +120,7 @@ std::vector<Window> TopLevelsOfClient(Display* display, uint32_t client) {
     }
     CollectClientWindows(display, window, wmState, 1, listed);
   }
-  for (const Window window : listed) add(window);
+  for (const unsigned long window : listed) add(window);
   return windows;
 }
 
