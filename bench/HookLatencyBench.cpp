@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "hook/HookPredarin.h"
-#include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
 #include "platform/MessageBox.h"
@@ -69,16 +68,15 @@ int main(int argc, char** argv) {
   }
 
   vorelio::testing::RecordingWindow client(displayName);
-  // A private X server is a desktop of its own: so is the hook state
-  // (test programs run side by side share the user's segment otherwise).
-  vorelio::hook::UsePrivateSegment();
   vorelio::SteadyLoopClock clock;
   vorelio::MessageLoop loop(clock);
   KeyDownWatcher watcher;
   const vorelio::WindowHandle destination = loop.CreateWindow(watcher);
   vorelio::StderrMessageBox messages;
   auto system = vorelio::hook::CreateX11HookSystem(displayName, messages);
-  vorelio::hook::SetHookSystem(system.get());
+  // A private X server is a desktop of its own: so is the hook state
+  // (a program running beside it shares the user's segment otherwise).
+  vorelio::hook::UseHookSystem(system.get(), vorelio::hook::StateSegment::kPrivate);
   if (InitializeHook(client.Client(), destination) != 1) return 1;
 
   Display* injector = XOpenDisplay(displayName);
@@ -102,7 +100,7 @@ int main(int argc, char** argv) {
   }
   XCloseDisplay(injector);
   TerminateHook();
-  vorelio::hook::SetHookSystem(nullptr);
+  vorelio::hook::UseHookSystem(nullptr, vorelio::hook::StateSegment::kPrivate);
 
   if (latencies.empty()) return 1;
   std::printf("hook_key_presses %zu count\n", latencies.size());

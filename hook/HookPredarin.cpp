@@ -1,10 +1,13 @@
 // The nine exports and the hook system the library works through.
 #include "hook/HookPredarin.h"
 
+#include <atomic>
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <string_view>
 
+#include "hook/HookProcedures.h"
 #include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
@@ -12,7 +15,8 @@
 namespace vorelio::hook {
 namespace {
 
-HookSystem* g_chosenSystem = nullptr;
+// Read by the procedures on a backend's thread.
+std::atomic<HookSystem*> g_chosenSystem{nullptr};
 // The X11 backend, created by the first InitializeHook without a chosen
 // system and kept for the next ones.
 std::unique_ptr<HookSystem>& DesktopSystem() {
@@ -47,10 +51,18 @@ void NotifySwallowingChanged() {
 
 }  // namespace
 
-void SetHookSystem(HookSystem* system) { g_chosenSystem = system; }
+void UseHookSystem(HookSystem* system, StateSegment segment) {
+  g_chosenSystem.store(system);
+  if (segment == StateSegment::kPrivate) {
+    UsePrivateSegment();
+  } else {
+    UseUsersSegment();
+  }
+}
 
 HookSystem* CurrentHookSystem() {
-  return g_chosenSystem != nullptr ? g_chosenSystem : DesktopSystem().get();
+  HookSystem* chosen = g_chosenSystem.load();
+  return chosen != nullptr ? chosen : DesktopSystem().get();
 }
 
 bool IsSwallowedKey(int virtualKey) {
@@ -76,32 +88,39 @@ extern "C" {
 int InitializeHook(uint32_t thread, uintptr_t window) {
   using namespace vorelio::hook;
   HookSystem* system = SystemForInitialize();
-  HookSegment* segment = SegmentForExports();
+  std::string problem;
+  HookSegment* segment = SegmentForExports(&problem);
   if (system == nullptr || segment == nullptr) {
-    // No desktop to hook, or a segment we must not trust.
-    ReportFailure(system, kKeyboardHookFailure);
+    // No desktop to hook, or a segment we must not use: the message says
+    // which.
+    ReportFailure(system, problem.empty() ? kKeyboardHookFailure : problem);
     return 0;
   }
+  // Nothing is swallowed before the program says so: a run that ended
+  // without TerminateHook (a crash) may have left keys in the table and the
+  // buttons captured, and a backend grabs what is swallowed as soon as a
+  // hook is installed.
+  for (auto& entry : segment->specialKeys) entry = kFreeEntry;
+  segment->mouseButtonsCaptured = 0;
+  segment->characterCounter = 0;
+  system->SwallowingChanged();
   segment->thread = thread;
   segment->destination = window;
-  segment->keyboardHook = system->InstallHook(HookKind::kKeyboard, thread);
+  segment->keyboardHook = system->InstallHook(HookKind::kKeyboard, KeyboardProcedure, thread);
   if (segment->keyboardHook == 0) {
     ReportFailure(system, kKeyboardHookFailure);
     return 0;
   }
-  segment->mouseHook = system->InstallHook(HookKind::kMouse, thread);
+  segment->mouseHook = system->InstallHook(HookKind::kMouse, MouseProcedure, thread);
   if (segment->mouseHook == 0) {
     ReportFailure(system, kMouseHookFailure);
     return 0;
   }
-  segment->getMessageHook = system->InstallHook(HookKind::kGetMessage, thread);
+  segment->getMessageHook = system->InstallHook(HookKind::kGetMessage, GetMessageProcedure, thread);
   if (segment->getMessageHook == 0) {
     ReportFailure(system, kGetMessageHookFailure);
     return 0;
   }
-  for (auto& entry : segment->specialKeys) entry = kFreeEntry;
-  segment->characterCounter = 0;
-  system->SwallowingChanged();
   return 1;
 }
 

@@ -2,8 +2,9 @@
  * name. The library reports the keys, mouse buttons and typed characters of
  * the application the user writes in as window messages to one destination
  * window, and swallows the special keys and, on request, the mouse buttons.
- * Its state lives in a segment shared by every process that maps it (POSIX
- * shared memory readable and writable by the current user only). */
+ * Its state lives in a segment shared by every process of the user that maps
+ * it: a file of the user's alone, mode 0600, in $XDG_RUNTIME_DIR
+ * (hook/SegmentFile.h). */
 #pragma once
 
 #include <stdint.h>
@@ -14,10 +15,12 @@ extern "C" {
 
 #define HOOK_PREDARIN_EXPORT __attribute__((visibility("default")))
 
-/* Records the hooked thread and the destination window, installs the
- * keyboard, mouse and get-message hooks, clears the special-key table and
- * the character counter. 1 on success; 0 (after a message) when a hook
- * cannot be installed; the hooks installed before stay until TerminateHook. */
+/* Clears the special-key table, the mouse capture and the character counter
+ * (whatever an earlier run left in the state), records the hooked thread and
+ * the destination window, and installs the keyboard, mouse and get-message
+ * hooks. 1 on success; 0 (after a message) when the state cannot be used or
+ * a hook cannot be installed; the hooks installed before stay until
+ * TerminateHook. */
 HOOK_PREDARIN_EXPORT int InitializeHook(uint32_t thread, uintptr_t window);
 /* Removes the keyboard, the mouse and the get-message hook, in this order. */
 HOOK_PREDARIN_EXPORT void TerminateHook(void);

@@ -3,8 +3,8 @@
 // and never allocate or block.
 #include <cstring>
 
+#include "hook/HookProcedures.h"
 #include "hook/HookSegment.h"
-#include "hook/HookSystem.h"
 #include "platform/MessageNumbers.h"
 #include "platform/Messages.h"
 
@@ -70,10 +70,10 @@ long KeyboardProcedure(int code, std::uintptr_t virtualKey, std::intptr_t flags)
   return kPassOn;
 }
 
-long MouseProcedure(int code, std::uintptr_t mouseMessage, const MouseHookData* data) {
+long MouseProcedure(int code, std::uintptr_t mouseMessage, std::intptr_t address) {
   HookSegment* segment = MappedSegment();
   if (code != HC_ACTION || segment == nullptr) return kPassOn;
-  const auto address = reinterpret_cast<std::intptr_t>(data);
+  const auto* data = reinterpret_cast<const MouseHookData*>(address);
   if (mouseMessage == WM_MOUSEMOVE) {
     if (data == nullptr) return kPassOn;  // no point to report
     const auto point = (static_cast<std::uintptr_t>(data->y & 0xFFFF) << 16) |
@@ -87,7 +87,8 @@ long MouseProcedure(int code, std::uintptr_t mouseMessage, const MouseHookData* 
   return segment->mouseButtonsCaptured.load(std::memory_order_relaxed) != 0 ? kSwallow : kPassOn;
 }
 
-long GetMessageProcedure(int code, std::uintptr_t /*removal*/, const HookedMessage* message) {
+long GetMessageProcedure(int code, std::uintptr_t /*removal*/, std::intptr_t address) {
+  const auto* message = reinterpret_cast<const HookedMessage*>(address);
   HookSegment* segment = MappedSegment();
   if (code != HC_ACTION || segment == nullptr || message == nullptr) return kPassOn;
   if (message->message != WM_CHAR) return kPassOn;

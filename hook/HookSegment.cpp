@@ -1,19 +1,20 @@
 #include "hook/HookSegment.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <mutex>
 #include <new>
+
+#include "hook/SegmentFile.h"
 
 namespace vorelio::hook {
 namespace {
 
 struct SegmentChoice {
   std::mutex mutex;
-  std::string name = DefaultSegmentName();
+  bool users = true;  // else private, mapped when chosen
   std::atomic<HookSegment*> mapped{nullptr};
 };
 
@@ -35,74 +36,50 @@ HookSegment* MapShared(int descriptor) {
   return memory == MAP_FAILED ? nullptr : static_cast<HookSegment*>(memory);
 }
 
-HookSegment* CreateNamed(const std::string& name) {
-  const int descriptor = ::shm_open(name.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
-  if (descriptor < 0) return nullptr;
-  HookSegment* segment = nullptr;
-  // The umask can only narrow 0600; fchmod makes it exact.
-  if (::fchmod(descriptor, 0600) == 0 &&
-      ::ftruncate(descriptor, static_cast<off_t>(sizeof(HookSegment))) == 0) {
-    if (void* memory = MapShared(descriptor)) segment = StartFresh(memory);
+HookSegment* MapUsers(std::string& problem) {
+  const SegmentFile file = OpenSegmentFile(sizeof(HookSegment));
+  if (file.descriptor < 0) {
+    problem = file.problem;
+    return nullptr;
   }
-  ::close(descriptor);
-  if (segment == nullptr) ::shm_unlink(name.c_str());
-  return segment;
-}
-
-HookSegment* OpenExisting(const std::string& name) {
-  const int descriptor = ::shm_open(name.c_str(), O_RDWR, 0);
-  if (descriptor < 0) return nullptr;
-  HookSegment* segment = nullptr;
-  struct stat status {};
-  if (::fstat(descriptor, &status) == 0 &&
-      SegmentIsTrusted(status.st_uid, status.st_mode, ::geteuid())) {
-    // A segment still being created by another of our processes is short:
-    // grow it (zeros) rather than fail.
-    const bool sized = status.st_size >= static_cast<off_t>(sizeof(HookSegment)) ||
-                       ::ftruncate(descriptor, static_cast<off_t>(sizeof(HookSegment))) == 0;
-    if (sized) segment = MapShared(descriptor);
+  HookSegment* segment = MapShared(file.descriptor);
+  if (segment == nullptr) {
+    problem = "HookPredarin:O estado do hook n\xE3o pode ser mapeado (erro " +
+              std::to_string(errno) + ")";
+  } else if (file.created) {
+    StartFresh(segment);
   }
-  ::close(descriptor);
+  ::close(file.descriptor);
   return segment;
-}
-
-HookSegment* MapNamed(const std::string& name) {
-  if (HookSegment* created = CreateNamed(name)) return created;
-  return OpenExisting(name);
 }
 
 }  // namespace
 
-std::string DefaultSegmentName() {
-  return "/vorelio-hookpredarin-" + std::to_string(::geteuid());
-}
-
-bool SegmentIsTrusted(uid_t owner, mode_t mode, uid_t currentUser) {
-  return owner == currentUser && (mode & 077) == 0;
-}
-
-HookSegment* SegmentForExports() {
+HookSegment* SegmentForExports(std::string* problem) {
   SegmentChoice& choice = Choice();
   if (HookSegment* segment = choice.mapped.load()) return segment;
   std::lock_guard lock(choice.mutex);
   if (HookSegment* segment = choice.mapped.load()) return segment;
-  HookSegment* segment = MapNamed(choice.name);
+  std::string why;
+  HookSegment* segment = choice.users ? MapUsers(why) : nullptr;
+  if (problem != nullptr) *problem = std::move(why);
   choice.mapped.store(segment);
   return segment;
 }
 
 HookSegment* MappedSegment() { return Choice().mapped.load(std::memory_order_acquire); }
 
-void UseNamedSegment(const std::string& name) {
+void UseUsersSegment() {
   SegmentChoice& choice = Choice();
   std::lock_guard lock(choice.mutex);
-  choice.name = name;
+  choice.users = true;
   choice.mapped.store(nullptr);
 }
 
 void UsePrivateSegment() {
   SegmentChoice& choice = Choice();
   std::lock_guard lock(choice.mutex);
+  choice.users = false;
   void* memory = ::mmap(nullptr, sizeof(HookSegment), PROT_READ | PROT_WRITE,
                         MAP_SHARED | MAP_ANONYMOUS, -1, 0);
   choice.mapped.store(memory == MAP_FAILED ? nullptr : StartFresh(memory));

@@ -1,11 +1,9 @@
 // The state the hook procedures share with the exports: one segment for the
-// whole desktop, in POSIX shared memory readable and writable by the
-// current user only. Every field is one machine word read and written
-// without a lock; the only read-modify-write (the character counter)
-// tolerates a lost update.
+// whole desktop, a file of the user's alone mapped by every process that
+// uses the library (hook/SegmentFile.h says where it lives). Every field is
+// one machine word read and written without a lock; the only
+// read-modify-write (the character counter) tolerates a lost update.
 #pragma once
-
-#include <sys/types.h>
 
 #include <atomic>
 #include <cstdint>
@@ -41,25 +39,20 @@ inline bool TableHolds(const HookSegment& segment, int64_t virtualKey) {
   return false;
 }
 
-// "/vorelio-hookpredarin-<uid>": one segment per user.
-std::string DefaultSegmentName();
-
-// An existing segment is used only when the current user owns it and nobody
-// else may read or write it: another user must not choose what we swallow.
-bool SegmentIsTrusted(uid_t owner, mode_t mode, uid_t currentUser);
-
-// The segment the exports and procedures use, mapping the named one on the
-// first call from an export (null when it is refused or cannot be mapped;
-// a later call tries again). The procedures only read what is mapped.
-HookSegment* SegmentForExports();
+// The segment the exports and procedures use, mapping the user's on the
+// first call from an export. Null when it is refused or cannot be mapped
+// (a later call tries again); `problem`, when given, then says why for the
+// user. The procedures only read what is mapped.
+HookSegment* SegmentForExports(std::string* problem = nullptr);
 HookSegment* MappedSegment();
 
-// Where the state lives from now on: the named segment (created with mode
-// 0600 and its initial values when missing), or a private segment of this
-// process alone at its initial values (the simulated desktop is a desktop
-// of its own). An earlier mapping stays mapped, never used again, so a
-// procedure running on another thread never reads freed memory.
-void UseNamedSegment(const std::string& name);
+// Where the state lives from now on: the user's segment file (created with
+// mode 0600 and its initial values when missing), mapped at the next
+// export; or a private segment of this process alone at its initial values
+// (a test's desktop is a desktop of its own). An earlier mapping stays
+// mapped, never used again, so a procedure running on another thread never
+// reads freed memory.
+void UseUsersSegment();
 void UsePrivateSegment();
 
 }  // namespace vorelio::hook

@@ -3,20 +3,26 @@
 // On Windows the system calls the three hook procedures inside the hooked
 // application. Here a backend calls them: the X11 backend from the events it
 // observes, the simulated desktop of the tests from the keys and clicks
-// "typed" into its fake applications. The procedures behave exactly as the
-// system's hook procedures: a result of 1 swallows the event, anything else
-// is the next hook's result and lets the event through.
+// "typed" into its fake applications. As SetWindowsHookEx does, InstallHook
+// hands the backend the procedure to call; the procedures behave exactly as
+// the system's hook procedures: a result of 1 swallows the event, anything
+// else is the next hook's result and lets the event through.
 //
 // The library asks the desktop, through HookSystem, to install and remove
 // hooks, for the key state, for the hooked process's executable path, and
 // tells it when the special keys or the mouse capture change (the X11
 // backend grabs exactly those keys and buttons). Failures are shown through
 // the MessageBoxService given with the system.
+//
+// Of all this only UseHookSystem (and, in hook/x11/X11HookSystem.h, the
+// X11 backend's constructor) is exported from libHookPredarin.so, besides
+// the nine functions of hook/HookPredarin.h.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+#include "hook/HookPredarin.h"
 #include "platform/MessageBox.h"
 
 namespace vorelio::hook {
@@ -41,17 +47,21 @@ struct HookedMessage {
   std::intptr_t lParam = 0;
 };
 
-// The three procedures. `flags` of the keyboard procedure are the key
-// message flags: bit 31 set for a key release.
-long KeyboardProcedure(int code, std::uintptr_t virtualKey, std::intptr_t flags);
-long MouseProcedure(int code, std::uintptr_t mouseMessage, const MouseHookData* data);
-long GetMessageProcedure(int code, std::uintptr_t removal, const HookedMessage* message);
+// A hook procedure, called with the hook code (HC_ACTION...) and, by kind:
+//   keyboard     the virtual-key code; the key-message flags (bit 31 set
+//                for a release)
+//   mouse        the mouse message (WM_LBUTTONDOWN...); the address of a
+//                MouseHookData
+//   get-message  the removal flag (1: PM_REMOVE); the address of the
+//                HookedMessage
+using HookProcedure = long (*)(int code, std::uintptr_t wParam, std::intptr_t lParam);
 
 class HookSystem {
  public:
   virtual ~HookSystem() = default;
-  // Installs a hook of the kind for the thread; 0 on failure.
-  virtual HookHandle InstallHook(HookKind kind, uint32_t thread) = 0;
+  // Installs the procedure as a hook of the kind for the thread: from now
+  // on the desktop calls it for that thread's events. 0 on failure.
+  virtual HookHandle InstallHook(HookKind kind, HookProcedure procedure, uint32_t thread) = 0;
   virtual void RemoveHook(HookHandle hook) = 0;
   // GetKeyState: bit 0 the toggle, bit 15 pressed.
   virtual int16_t KeyState(int virtualKey) = 0;
@@ -72,14 +82,18 @@ class HookSystem {
   virtual MessageBoxService& Messages() = 0;
 };
 
-// The desktop the library hooks. Tests set the simulated desktop; when none
-// is set, InitializeHook creates the X11 backend for $DISPLAY. Null resets.
-void SetHookSystem(HookSystem* system);
-HookSystem* CurrentHookSystem();
+// Where the library's state lives: the user's segment, shared by every
+// process of the user that maps it, or a segment of this process alone.
+enum class StateSegment { kUsers, kPrivate };
 
-// The special-key table and capture flag as the procedures see them (for a
-// backend that grabs what is swallowed).
-bool IsSwallowedKey(int virtualKey);
-bool MouseButtonsCaptured();
+// The desktop the library hooks from now on, and its state. A program
+// never calls this: the library then hooks the X11 display of $DISPLAY
+// (the backend is created by the first InitializeHook) with the user's
+// segment. Tests choose the simulated desktop, or an X11 backend of their
+// own server, with a private segment, so that test programs running side
+// by side never share special keys. `system` null goes back to the X11
+// backend. The system must outlive its use; choose again (or terminate the
+// hooks) before destroying it.
+HOOK_PREDARIN_EXPORT void UseHookSystem(HookSystem* system, StateSegment segment);
 
 }  // namespace vorelio::hook

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "hook/x11/X11Display.h"
+#include "platform/x11/X11Display.h"
 
 namespace vorelio::x11 {
 

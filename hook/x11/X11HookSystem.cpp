@@ -1,24 +1,23 @@
 #include "hook/x11/X11HookSystem.h"
 
 #include <X11/Xlib.h>
-#include <poll.h>
 
-#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <string>
-#include <vector>
 
-#include "hook/x11/X11CharacterTranslator.h"
-#include "hook/x11/X11Display.h"
-#include "hook/x11/X11EventRecorder.h"
-#include "hook/x11/X11Keymap.h"
-#include "hook/x11/X11Windows.h"
-#include "platform/MessageNumbers.h"
 #include "common/VirtualKeys.h"
+#include "hook/HookProcedures.h"
+#include "hook/x11/X11ClientGrabs.h"
+#include "hook/x11/X11EventRecorder.h"
+#include "platform/MessageNumbers.h"
+#include "platform/x11/X11CharacterTranslator.h"
+#include "platform/x11/X11Display.h"
+#include "platform/x11/X11Keymap.h"
+#include "platform/x11/X11Windows.h"
 
 namespace vorelio::hook {
 namespace {
@@ -44,11 +43,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
       : displayName_(displayName != nullptr ? displayName : ""), messages_(messages) {}
   ~X11HookSystem() override { StopObserving(); }
 
-  HookHandle InstallHook(HookKind kind, uint32_t thread) override {
+  HookHandle InstallHook(HookKind kind, HookProcedure procedure, uint32_t thread) override {
     std::lock_guard lock(mutex_);
     if (!recorder_.IsRunning() && !StartObserving()) return 0;
     const HookHandle handle = nextHandle_++;
     hooks_[handle] = kind;
+    procedures_[KindIndex(kind)] = procedure;
     threads_[KindIndex(kind)] = thread;
     UpdateGrabs();
     return handle;
@@ -107,10 +107,14 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     keymap_->LockedState(modifiers, group);
     translator_.SetKeymap(keymap_->Keymap(), modifiers, group);
     capsLock_ = translator_.CapsLockOn();
+    numLockOn_ = translator_.NumLockOn();
+    keyAtPress_.fill(0);
     focusWindow_ = None;
     focusTopLevel_ = None;
+    grabs_ = std::make_unique<x11::X11ClientGrabs>(*control_);
     if (!recorder_.Start(DisplayName(), *this,
                          {ConnectionNumber(control_->Get()), keymap_->FileDescriptor()})) {
+      grabs_.reset();
       control_.reset();
       keymap_.reset();
       return false;
@@ -121,78 +125,26 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   void StopObserving() {
     recorder_.Stop();
     std::lock_guard lock(mutex_);
-    // A lost connection is never touched again: Xlib may block on it.
-    if (control_ != nullptr && control_->IsAlive()) {
-      for (const Window window : grabbed_) Ungrab(window);
-      XSync(control_->Get(), False);
-    }
-    grabbed_.clear();
+    grabs_.reset();  // releases the grabs while the connection lives
     control_.reset();
     keymap_.reset();
   }
 
-  // The top-level windows of the keyboard hook's client: the root's
-  // children it owns, and the client windows a window manager framed.
-  std::vector<Window> ClientTopLevels(uint32_t client) {
-    std::vector<Window> windows;
-    Display* display = control_->Get();
-    Window root = None;
-    Window parent = None;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display, control_->Root(), &root, &parent, &children, &count) == 0) {
-      return windows;
-    }
-    for (unsigned int i = 0; i < count; ++i) {
-      if (x11::ClientOfWindow(display, children[i]) == client) {
-        windows.push_back(children[i]);
-        continue;
-      }
-      Window* framed = nullptr;
-      unsigned int framedCount = 0;
-      if (XQueryTree(display, children[i], &root, &parent, &framed, &framedCount) == 0) continue;
-      for (unsigned int j = 0; j < framedCount; ++j) {
-        if (x11::ClientOfWindow(display, framed[j]) == client) windows.push_back(framed[j]);
-      }
-      if (framed != nullptr) XFree(framed);
-    }
-    if (children != nullptr) XFree(children);
-    return windows;
-  }
-
-  void Ungrab(Window window) {
-    XUngrabKey(control_->Get(), AnyKey, AnyModifier, window);
-    XUngrabButton(control_->Get(), AnyButton, AnyModifier, window);
-  }
-
-  // With mutex_ held: grabs the special keys and, when captured, the
-  // buttons on every top-level window of the hooked client.
+  // With mutex_ held: grabs the special keys (by their codes now) and,
+  // while captured, the buttons on every top-level window of the hooked
+  // client.
   void UpdateGrabs() {
-    if (control_ == nullptr || !control_->IsAlive()) return;
-    Display* display = control_->Get();
-    for (const Window window : grabbed_) Ungrab(window);
-    grabbed_.clear();
+    if (grabs_ == nullptr) return;
     const uint32_t client = threads_[KindIndex(HookKind::kKeyboard)].load();
     const uint32_t mouseClient = threads_[KindIndex(HookKind::kMouse)].load();
-    if (client != 0) grabbed_ = ClientTopLevels(client);
+    x11::X11ClientGrabs::Swallowed swallowed;
     const x11::X11KeyTable& keys = keymap_->Keys();
-    for (const Window window : grabbed_) {
-      for (Keycode keycode = 8; keycode < 256; ++keycode) {
-        const uint8_t virtualKey = keys.VirtualKeyOf(keycode);
-        if (virtualKey != 0 && IsSwallowedKey(virtualKey)) {
-          XGrabKey(display, static_cast<int>(keycode), AnyModifier, window, False, GrabModeAsync,
-                   GrabModeAsync);
-        }
-      }
-      if (mouseClient == client && MouseButtonsCaptured()) {
-        for (unsigned int button = 1; button <= 3; ++button) {
-          XGrabButton(display, button, AnyModifier, window, False,
-                      ButtonPressMask | ButtonReleaseMask, GrabModeAsync, GrabModeAsync, None,
-                      None);
-        }
-      }
+    for (Keycode keycode = 8; keycode < 256; ++keycode) {
+      const uint8_t virtualKey = keys.VirtualKeyOf(keycode, numLockOn_.load());
+      if (virtualKey != 0 && IsSwallowedKey(virtualKey)) swallowed.keycodes.push_back(keycode);
     }
-    XSync(display, False);
+    swallowed.buttons = client != 0 && mouseClient == client && MouseButtonsCaptured();
+    grabs_->Update(client, std::move(swallowed));
   }
 
   // The focused top-level window now (one round trip); the climb to the
@@ -210,19 +162,34 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     focusTopLevel_ = active;
     x11::ExecutablePathOfProcess(x11::ProcessOfWindow(display, active), processPath_.data(),
                                  processPath_.size());
-    // A window the client opened since the grabs were made.
+    // A window of the client that the creation events missed.
     std::lock_guard lock(mutex_);
-    const uint32_t client = threads_[KindIndex(HookKind::kKeyboard)].load();
-    if (client != 0 && x11::ClientOfWindow(display, active) == client &&
-        std::find(grabbed_.begin(), grabbed_.end(), active) == grabbed_.end()) {
-      UpdateGrabs();
-    }
+    if (grabs_ != nullptr) grabs_->Adopt(active);
     return focusTopLevel_;
+  }
+
+  // The installed procedure of the kind, as the system calls a hook.
+  void Call(HookKind kind, std::uintptr_t wParam, std::intptr_t lParam) {
+    if (const HookProcedure procedure = procedures_[KindIndex(kind)].load()) {
+      procedure(HC_ACTION, wParam, lParam);
+    }
+  }
+
+  // The code a key reports: a keypad key's follows Num Lock when it goes
+  // down, and its release reports what its press did.
+  uint8_t ReportedKey(unsigned keycode, bool down) {
+    if (keycode >= keyAtPress_.size()) return 0;
+    uint8_t virtualKey = keyAtPress_[keycode];
+    if (down || virtualKey == 0) {
+      virtualKey = keymap_->Keys().VirtualKeyOf(keycode, translator_.NumLockOn());
+    }
+    keyAtPress_[keycode] = down ? virtualKey : 0;
+    return virtualKey;
   }
 
   void OnKey(unsigned keycode, bool down) override {
     if (control_ == nullptr || !control_->IsAlive()) return;
-    const uint8_t virtualKey = keymap_->Keys().VirtualKeyOf(keycode);
+    const uint8_t virtualKey = ReportedKey(keycode, down);
     const bool wasDown = pressed_[virtualKey].exchange(down);
     const Window topLevel = FocusedTopLevel();
     const uint32_t client = x11::ClientOfWindow(control_->Get(), topLevel);
@@ -235,6 +202,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const bool typesCharacters = virtualKey == 0 || !IsSwallowedKey(virtualKey);
     translator_.KeyEvent(keycode, down, typesCharacters, characters_);
     capsLock_ = translator_.CapsLockOn();
+    if (translator_.NumLockOn() != numLockOn_.load()) {
+      // The keypad keys changed codes: grab those that are special now.
+      numLockOn_ = translator_.NumLockOn();
+      std::lock_guard lock(mutex_);
+      UpdateGrabs();
+    }
 
     const uint32_t scan = x11::ScanCodeOf(keycode);
     uint32_t flags = 1 | ((scan & 0xFF) << 16);
@@ -243,12 +216,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     if (wasDown) flags |= 1u << 30;
     if (!down) flags |= 1u << 31;
     const auto lParam = static_cast<std::intptr_t>(static_cast<int32_t>(flags));
-    if (reportKey) KeyboardProcedure(HC_ACTION, virtualKey, lParam);
+    if (reportKey) Call(HookKind::kKeyboard, virtualKey, lParam);
     if (reportCharacters) {
       for (const char character : characters_) {
         const HookedMessage message{topLevel, WM_CHAR, static_cast<unsigned char>(character),
                                     lParam};
-        GetMessageProcedure(HC_ACTION, 1, &message);
+        Call(HookKind::kGetMessage, 1, reinterpret_cast<std::intptr_t>(&message));
       }
     }
   }
@@ -271,7 +244,7 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const Window window = HookedWindowUnderPointer();
     if (window == None) return;
     const MouseHookData data{rootX, rootY, window};
-    MouseProcedure(HC_ACTION, message, &data);
+    Call(HookKind::kMouse, message, reinterpret_cast<std::intptr_t>(&data));
   }
 
   void OnMotion(int rootX, int rootY) override {
@@ -279,18 +252,20 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
     const Window window = HookedWindowUnderPointer();
     if (window == None) return;
     const MouseHookData data{rootX, rootY, window};
-    MouseProcedure(HC_ACTION, WM_MOUSEMOVE, &data);
+    Call(HookKind::kMouse, WM_MOUSEMOVE, reinterpret_cast<std::intptr_t>(&data));
   }
 
   void OnWake() override {
     if (control_ == nullptr) return;
-    // The grabbed keys and buttons arrive here; they have done their work.
+    std::lock_guard lock(mutex_);
+    // Windows created, mapped, reparented or destroyed, and the grabbed
+    // keys and buttons, which have done their work.
     Display* display = control_->Get();
     while (control_->IsAlive() && XPending(display) > 0) {
       XEvent event;
       XNextEvent(display, &event);
+      if (grabs_ != nullptr) grabs_->Handle(event);
     }
-    std::lock_guard lock(mutex_);
     if (keymap_->Refresh()) {
       uint32_t modifiers = 0;
       uint32_t group = 0;
@@ -306,9 +281,9 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   HookHandle nextHandle_ = 1;
   std::map<HookHandle, HookKind> hooks_;
   std::array<std::atomic<uint32_t>, 3> threads_{};
-  std::vector<Window> grabbed_;
-
+  std::array<std::atomic<HookProcedure>, 3> procedures_{};
   std::unique_ptr<x11::X11Display> control_;
+  std::unique_ptr<x11::X11ClientGrabs> grabs_;  // on control_
   std::unique_ptr<x11::X11Keymap> keymap_;
   x11::X11EventRecorder recorder_;
 
@@ -318,9 +293,11 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
   Window focusWindow_ = None;
   Window focusTopLevel_ = None;
   std::array<char, kPathSize> processPath_{};
+  std::array<uint8_t, 256> keyAtPress_{};
 
   std::array<std::atomic<bool>, 256> pressed_{};
   std::atomic<bool> capsLock_{false};
+  std::atomic<bool> numLockOn_{false};  // the grabs' side of the translator's
 };
 
 }  // namespace

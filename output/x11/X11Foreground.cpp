@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "common/Text.h"
-#include "hook/x11/X11Display.h"
-#include "hook/x11/X11Windows.h"
+#include "platform/x11/X11Display.h"
+#include "platform/x11/X11Windows.h"
 
 namespace vorelio {
 namespace {

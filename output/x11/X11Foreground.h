@@ -6,7 +6,7 @@
 // the input focus climbed to its client's top-level window; it is read on
 // each call, so the focus events that grabs cause never mislead it. A
 // window's thread is its X client, in the meaning of the hook backend
-// (hook/x11/X11Windows.h), so ThreadOfWindow's answer is what InitializeHook
+// (platform/x11/X11Windows.h), so ThreadOfWindow's answer is what InitializeHook
 // takes.
 //
 // The caret position proper needs the accessibility bus (AT-SPI), which

@@ -5,8 +5,8 @@
 
 #include <thread>
 
-#include "hook/x11/X11Display.h"
-#include "hook/x11/X11Keymap.h"
+#include "platform/x11/X11Display.h"
+#include "platform/x11/X11Keymap.h"
 #include "common/VirtualKeys.h"
 
 namespace vorelio {

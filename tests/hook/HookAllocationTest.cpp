@@ -30,13 +30,16 @@ TEST_F(HookTest, TheProceduresAllocateNothing) {
   AddMouseButtons();
   const hook::MouseHookData point{3, 4, 0};
   const hook::HookedMessage character{wordpad, WM_CHAR, 'a', 1};
+  const auto pointAddress = reinterpret_cast<std::intptr_t>(&point);
+  const auto characterAddress = reinterpret_cast<std::intptr_t>(&character);
+  using hook::HookKind;
   const long before = g_allocations.load();
   for (int i = 0; i < 100; ++i) {
-    hook::KeyboardProcedure(hook::HC_ACTION, 'A', 1);
-    hook::KeyboardProcedure(hook::HC_ACTION, VK_F5, 1);
-    hook::MouseProcedure(hook::HC_ACTION, WM_LBUTTONDOWN, &point);
-    hook::MouseProcedure(hook::HC_ACTION, WM_MOUSEMOVE, &point);
-    hook::GetMessageProcedure(hook::HC_ACTION, 1, &character);
+    desktop.CallHookProcedure(HookKind::kKeyboard, hook::HC_ACTION, 'A', 1);
+    desktop.CallHookProcedure(HookKind::kKeyboard, hook::HC_ACTION, VK_F5, 1);
+    desktop.CallHookProcedure(HookKind::kMouse, hook::HC_ACTION, WM_LBUTTONDOWN, pointAddress);
+    desktop.CallHookProcedure(HookKind::kMouse, hook::HC_ACTION, WM_MOUSEMOVE, pointAddress);
+    desktop.CallHookProcedure(HookKind::kGetMessage, hook::HC_ACTION, 1, characterAddress);
   }
   EXPECT_EQ(g_allocations.load() - before, 0);
   EXPECT_EQ(loop.DispatchPending(), 450);  // and every report was queued

@@ -10,7 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageNumbers.h"
 #include "platform/Messages.h"
-#include "platform/sim/SimDesktop.h"
+#include "testsupport/SimDesktop.h"
 
 namespace vorelio::testing {
 

@@ -40,6 +40,19 @@ TEST_F(HookTest, EachFailedInstallationShowsItsMessageAndKeepsTheEarlierHooksUnt
   }
 }
 
+TEST_F(HookTest, AFailedInitializeStillLeavesNothingSwallowed) {
+  Attach();
+  AddSpecialKey(VK_F5);
+  AddMouseButtons();
+  desktop.FailNextInstall(HookKind::kMouse);
+  EXPECT_EQ(InitializeHook(AppThread(), destination), 0);
+  // The keyboard hook of the failed call is installed, and swallows nothing.
+  desktop.ClearLog();
+  desktop.TapKey(VK_F5);
+  desktop.Click(app, 0);
+  EXPECT_EQ(desktop.Log(), "app1 key down F5; app1 key up F5; app1 left down 5,50; app1 left up 5,50");
+}
+
 TEST_F(HookTest, TypedKeysAndCharactersAreReportedAndReachTheApplication) {
   Attach();
   desktop.TypeText("ab");
@@ -97,15 +110,19 @@ TEST_F(HookTest, CapturedClicksAreReportedAndSwallowedWhileMovesFlow) {
 TEST_F(HookTest, TheMouseProcedureReportsButtonsAndMovesOnly) {
   Attach();
   const hook::MouseHookData point{-5, 7, 0};
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_ACTION, WM_MOUSEMOVE, &point), 0);
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_ACTION, WM_LBUTTONDBLCLK, &point), 0);
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_ACTION, WM_MOUSEWHEEL, &point), 0);
+  const auto mouse = [&](uint32_t message) {
+    return desktop.CallHookProcedure(HookKind::kMouse, hook::HC_ACTION, message,
+                                     reinterpret_cast<std::intptr_t>(&point));
+  };
+  EXPECT_EQ(mouse(WM_MOUSEMOVE), 0);
+  EXPECT_EQ(mouse(WM_LBUTTONDBLCLK), 0);
+  EXPECT_EQ(mouse(WM_MOUSEWHEEL), 0);
   // The packed point keeps 16 bits of each coordinate, y high.
   EXPECT_EQ(Reports(), "move:65531,7");
   AddMouseButtons();
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_ACTION, WM_LBUTTONDBLCLK, &point), 0);
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_ACTION, WM_MOUSEMOVE, &point), 0);
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_ACTION, WM_RBUTTONDOWN, &point), 1);
+  EXPECT_EQ(mouse(WM_LBUTTONDBLCLK), 0);
+  EXPECT_EQ(mouse(WM_MOUSEMOVE), 0);
+  EXPECT_EQ(mouse(WM_RBUTTONDOWN), 1);
 }
 
 TEST_F(HookTest, CallsOtherThanActionAreOnlyPassedOn) {
@@ -114,9 +131,13 @@ TEST_F(HookTest, CallsOtherThanActionAreOnlyPassedOn) {
   AddMouseButtons();
   const hook::MouseHookData point{1, 2, 0};
   const hook::HookedMessage character{0, WM_CHAR, 'a', 1};
-  EXPECT_EQ(hook::KeyboardProcedure(hook::HC_NOREMOVE, VK_F5, 1), 0);
-  EXPECT_EQ(hook::MouseProcedure(hook::HC_NOREMOVE, WM_LBUTTONDOWN, &point), 0);
-  EXPECT_EQ(hook::GetMessageProcedure(hook::HC_NOREMOVE, 1, &character), 0);
+  EXPECT_EQ(desktop.CallHookProcedure(HookKind::kKeyboard, hook::HC_NOREMOVE, VK_F5, 1), 0);
+  EXPECT_EQ(desktop.CallHookProcedure(HookKind::kMouse, hook::HC_NOREMOVE, WM_LBUTTONDOWN,
+                                      reinterpret_cast<std::intptr_t>(&point)),
+            0);
+  EXPECT_EQ(desktop.CallHookProcedure(HookKind::kGetMessage, hook::HC_NOREMOVE, 1,
+                                      reinterpret_cast<std::intptr_t>(&character)),
+            0);
   EXPECT_EQ(Reports(), "");
 }
 
@@ -188,9 +209,9 @@ TEST_F(HookTest, SwallowingChangesAreAnnouncedToTheDesktop) {
   DeleteSpecialKey(1);
   DeleteSpecialKey(2);  // unknown: nothing changed
   AddMouseButtons();
-  EXPECT_TRUE(hook::MouseButtonsCaptured());
-  EXPECT_TRUE(hook::IsSwallowedKey(0x74) == (IsSpecialKey(0x74) == 1));
-  EXPECT_EQ(desktop.SwallowingChanges() - before, 3);
+  DeleteMouseButtons();
+  ClearSpecialKeys();
+  EXPECT_EQ(desktop.SwallowingChanges() - before, 5);
 }
 
 // The table against a plain model of twenty entries: the first free entry

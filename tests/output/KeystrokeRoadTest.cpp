@@ -3,40 +3,18 @@
 // and the completion's synthesized keys arriving back through the hook.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "output/GenericWordProcessor.h"
 #include "output/HookLibrary.h"
 #include "output/Keyboard.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
-#include "platform/sim/SimDesktop.h"
+#include "testsupport/SimDesktop.h"
 #include "RecordingOwner.h"
 
 namespace vorelio {
 namespace {
 
 constexpr uint8_t kF1 = 112;
-
-// The desktop queries answered by the simulated desktop.
-class SimDesktopQueries final : public DesktopQueries {
- public:
-  explicit SimDesktopQueries(sim::SimDesktop& desktop) : desktop_(desktop) {}
-  uint32_t ThreadOfWindow(DesktopWindow window) override {
-    return desktop_.Application(window).thread;
-  }
-  std::optional<ScreenPoint> CaretPosition(DesktopWindow window) override {
-    const sim::ScreenPoint point = desktop_.PointOf(window, desktop_.Application(window).caret);
-    return ScreenPoint{point.x, point.y};
-  }
-  bool IsPointerOver(DesktopWindow) override { return false; }
-  std::optional<ScreenRect> ClientArea(DesktopWindow) override { return std::nullopt; }
-  void MovePointer(ScreenPoint point) override { desktop_.MoveMouse({point.x, point.y}); }
-  void BringToForeground(DesktopWindow window) override { desktop_.Focus(window); }
-
- private:
-  sim::SimDesktop& desktop_;
-};
 
 class KeystrokeRoadTest : public ::testing::Test {
  protected:
@@ -54,10 +32,9 @@ class KeystrokeRoadTest : public ::testing::Test {
   WindowHandle application;
   testing::RecordingOwner controller;
   WindowHandle owner;
-  SimDesktopQueries queries{desktop};
   LinkedHookLibrary hooks;
   CKeyboard keyboard{desktop};
-  CGenericWordProcessor target{loop, queries, hooks};
+  CGenericWordProcessor target{loop, desktop, hooks};
 };
 
 TEST_F(KeystrokeRoadTest, ACompletionTypedIntoTheApplicationComesBackThroughTheHook) {
@@ -120,8 +97,24 @@ TEST_F(KeystrokeRoadTest, AClickInTheApplicationMovesItsCaretAndClearsTheModel) 
   loop.DispatchPending();
   EXPECT_EQ(ApplicationText(), "caxsa verde");
   EXPECT_EQ(target.Model().Text(), "x");
-  const sim::ScreenPoint caret = desktop.PointOf(application, 3);
-  EXPECT_EQ(target.GetCaretPosition(), (ScreenPoint{caret.x, caret.y}));
+  EXPECT_EQ(target.GetCaretPosition(), desktop.PointOf(application, 3));
+}
+
+TEST_F(KeystrokeRoadTest, ThePointerQueriesFollowTheSimulatedPointer) {
+  ASSERT_TRUE(target.Attach(owner, application, keyboard));
+  const WindowHandle other = desktop.AddApplication("app2", "/usr/bin/xterm");
+  desktop.MoveMouse(desktop.PointOf(other, 0));
+  EXPECT_FALSE(target.IsMouseOverTarget());
+  desktop.MoveMouse(desktop.PointOf(application, 2));
+  EXPECT_TRUE(target.IsMouseOverTarget());
+  // An on-screen keyboard over the left half of the application: the
+  // pointer goes to the first point of the application outside it.
+  desktop.ClearLog();
+  target.MoveMouseOutOf(ScreenRect{0, 0, 320, 100});
+  EXPECT_EQ(desktop.Log(), "app1 mouse move 320,0");
+  EXPECT_TRUE(target.IsMouseOverTarget());
+  desktop.MoveMouse({700, 50});  // beside every application
+  EXPECT_FALSE(target.IsMouseOverTarget());
 }
 
 }  // namespace

@@ -2,137 +2,21 @@
 // through the XTEST sink reaches a plain X client, and the hook reports the
 // keys and characters typed into it, swallows the special keys and the
 // captured clicks. Skipped when Xvfb cannot start.
-// gtest before any X11 header: Xlib defines None, Bool, Status...
-#include <gtest/gtest.h>
+#include "tests/x11/X11DesktopFixture.h"
 
-#include <cstdint>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "hook/HookPredarin.h"
-#include "hook/HookSegment.h"
-#include "hook/HookSystem.h"
-#include "hook/x11/X11HookSystem.h"
+#include "output/GenericWordProcessor.h"
+#include "output/HookLibrary.h"
 #include "output/Keyboard.h"
 #include "output/x11/X11Foreground.h"
-#include "output/x11/X11KeystrokeSink.h"
-#include "platform/MessageBox.h"
-#include "platform/MessageNumbers.h"
-#include "platform/Messages.h"
-#include "tests/x11/RecordingWindow.h"
-#include "tests/x11/XvfbServer.h"
-
-#include <X11/extensions/XTest.h>
 
 namespace vorelio {
 namespace {
 
 using testing::RecordingWindow;
-using testing::XvfbServer;
+using testing::X11Desktop;
 
 const std::string kPortugueseText = "a\xE7\xE3o \xE9 j\xE1";  // ação é já
 
-struct Posted {
-  uint32_t message;
-  std::uintptr_t wParam;
-};
-
-class RecordingHandler final : public MessageHandler {
- public:
-  void HandleMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t) override {
-    posted.push_back({message, wParam});
-  }
-  std::string Characters() const {
-    std::string text;
-    for (const Posted& p : posted) {
-      if (p.message == WM_HOOK_CHAR) text += static_cast<char>(p.wParam);
-    }
-    return text;
-  }
-  std::vector<std::uintptr_t> KeysDown() const {
-    std::vector<std::uintptr_t> keys;
-    for (const Posted& p : posted) {
-      if (p.message == WM_HOOK_KEY_DOWN) keys.push_back(p.wParam);
-    }
-    return keys;
-  }
-  int Count(uint32_t message) const {
-    int count = 0;
-    for (const Posted& p : posted) count += p.message == message ? 1 : 0;
-    return count;
-  }
-  std::vector<Posted> posted;
-};
-
-class X11Desktop : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { server_ = new XvfbServer(); }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
-
-  void SetUp() override {
-    if (!server_->IsRunning()) GTEST_SKIP() << "Xvfb could not start: no X11 tests";
-    // A private X server is a desktop of its own: so is the hook state
-    // (test programs run side by side share the user's segment otherwise).
-    hook::UsePrivateSegment();
-    client_ = std::make_unique<RecordingWindow>(server_->Name());
-    sink_ = std::make_unique<X11KeystrokeSink>(server_->Name());
-    ASSERT_TRUE(sink_->IsOpen());
-    destination_ = loop_.CreateWindow(handler_);
-  }
-  void TearDown() override {
-    TerminateHook();
-    hook::SetHookSystem(nullptr);
-    hookSystem_.reset();
-  }
-
-  void Hook() {
-    hookSystem_ = hook::CreateX11HookSystem(server_->Name(), messages_);
-    hook::SetHookSystem(hookSystem_.get());
-    ASSERT_EQ(InitializeHook(client_->Client(), destination_), 1);
-  }
-  // Lets the client, the hook's thread and our loop catch up.
-  // Injected keys travel through the server, the client and the recording
-  // thread: wait until nothing new has arrived for 300 ms (at most 6 s), so
-  // a loaded machine slows the test down instead of failing it.
-  void Settle() {
-    std::size_t lastText = SIZE_MAX;
-    std::size_t lastPosted = SIZE_MAX;
-    int quietRounds = 0;
-    for (int round = 0; round < 120 && quietRounds < 6; ++round) {
-      client_->Pump(40);
-      loop_.WaitAndDispatch(10);
-      const std::size_t text = client_->text.size();
-      const std::size_t posted = handler_.posted.size();
-      quietRounds = text == lastText && posted == lastPosted ? quietRounds + 1 : 0;
-      lastText = text;
-      lastPosted = posted;
-    }
-  }
-  void Click(unsigned button) {
-    Display* display = XOpenDisplay(server_->Name());
-    XTestFakeMotionEvent(display, 0, 50, 50, CurrentTime);
-    XTestFakeButtonEvent(display, button, True, CurrentTime);
-    XTestFakeButtonEvent(display, button, False, CurrentTime);
-    XSync(display, False);
-    XCloseDisplay(display);
-  }
-
-  static XvfbServer* server_;
-  SteadyLoopClock clock_;
-  MessageLoop loop_{clock_};
-  RecordingHandler handler_;
-  WindowHandle destination_ = 0;
-  RecordingMessageBox messages_;
-  std::unique_ptr<RecordingWindow> client_;
-  std::unique_ptr<X11KeystrokeSink> sink_;
-  std::unique_ptr<hook::HookSystem> hookSystem_;
-};
-XvfbServer* X11Desktop::server_ = nullptr;
 
 TEST_F(X11Desktop, KeyScanAnswersForTheActiveKeymap) {
   EXPECT_EQ(sink_->KeyScan('a'), 'A');
@@ -202,6 +86,35 @@ TEST_F(X11Desktop, CapturedClicksAreReportedAndDoNotReachTheClient) {
   Settle();
   EXPECT_EQ(client_->buttonPresses, 1);
   EXPECT_EQ(handler_.Count(WM_HOOK_RIGHT_BUTTON_DOWN), 1);
+}
+
+// With Num Lock off a keypad key moves the caret, and the generic target's
+// model moves with it; with Num Lock on it types its digit.
+TEST_F(X11Desktop, KeypadKeysMoveTheTargetsModelWithoutNumLockAndTypeDigitsWithIt) {
+  UseServer();
+  X11Foreground foreground(server_->Name());
+  LinkedHookLibrary hooks;
+  CKeyboard keyboard(*sink_);
+  CGenericWordProcessor target(loop_, foreground, hooks);
+  ASSERT_TRUE(target.Attach(destination_, client_->Id(), keyboard));
+  keyboard.TypeText("ola");
+  Settle();
+  TapSymbol(XK_KP_Left);
+  Settle();
+  keyboard.TypeText("x");
+  Settle();
+  EXPECT_EQ(target.Model().Text(), "olxa");
+  EXPECT_EQ(handler_.KeysDown(), (std::vector<std::uintptr_t>{'O', 'L', 'A', 0x25, 'X'}));
+
+  TapSymbol(XK_Num_Lock);
+  TapSymbol(XK_KP_Left);  // the same key
+  TapSymbol(XK_Num_Lock);  // off again for the other tests
+  Settle();
+  EXPECT_EQ(target.Model().Text(), "olx4a");
+  EXPECT_EQ(handler_.KeysDown().back(), 0x90u);
+  EXPECT_EQ(handler_.KeysDown().end()[-2], 0x64u);  // VK_NUMPAD4
+  EXPECT_EQ(client_->text, "olax4");
+  target.Detach();
 }
 
 TEST_F(X11Desktop, KeySequenceCtrlAWorks) {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "hook/x11/X11CharacterTranslator.h"
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11CharacterTranslator.h"
+#include "platform/x11/X11KeyTable.h"
 #include "common/VirtualKeys.h"
 
 namespace vorelio::x11 {
@@ -71,6 +71,31 @@ TEST_F(PortugueseKeymap, VirtualKeysOfLettersDigitsNamedAndPlacedKeys) {
   EXPECT_EQ(table_.AltGrKeycode(), Key("RALT"));
 }
 
+TEST_F(PortugueseKeymap, KeypadKeysReportNavigationCodesWithoutNumLock) {
+  const struct {
+    const char* key;
+    uint8_t withNumLock;
+    uint8_t withoutNumLock;
+  } keypad[] = {
+      {"KP7", 0x67, vk::kHome},  {"KP8", 0x68, vk::kUp},    {"KP9", 0x69, vk::kPrior},
+      {"KP4", 0x64, vk::kLeft},  {"KP5", 0x65, 0x0C},       {"KP6", 0x66, vk::kRight},
+      {"KP1", 0x61, vk::kEnd},   {"KP2", 0x62, vk::kDown},  {"KP3", 0x63, vk::kNext},
+      {"KP0", 0x60, 0x2D},       {"KPDL", 0x6E, vk::kDelete},
+  };
+  for (const auto& key : keypad) {
+    EXPECT_EQ(table_.VirtualKeyOf(Key(key.key), true), key.withNumLock) << key.key;
+    EXPECT_EQ(table_.VirtualKeyOf(Key(key.key), false), key.withoutNumLock) << key.key;
+    EXPECT_EQ(table_.VirtualKeyOf(Key(key.key)), key.withNumLock) << key.key;
+  }
+  // Keys off the keypad ignore Num Lock; the operators keep their codes.
+  for (const char* name : {"LEFT", "HOME", "DELE", "AC01", "KPAD", "KPEN"}) {
+    EXPECT_EQ(table_.VirtualKeyOf(Key(name), false), table_.VirtualKeyOf(Key(name), true)) << name;
+  }
+  // Synthesized navigation keys are the main block's, never the keypad's.
+  EXPECT_EQ(table_.KeycodeOf(vk::kLeft), Key("LEFT"));
+  EXPECT_EQ(table_.KeycodeOf(vk::kDelete), Key("DELE"));
+}
+
 TEST_F(PortugueseKeymap, KeysThatTypeCharacters) {
   const auto expect = [&](char c, uint8_t code, bool shift, bool altGr) {
     const auto key = table_.KeyFor(c);
@@ -115,6 +140,20 @@ TEST_F(PortugueseKeymap, TranslatorComposesDeadKeysAndFollowsModifiers) {
   EXPECT_EQ(Typed({"!AC01"}), "\x01");  // Ctrl+A as WM_CHAR has it
   EXPECT_EQ(Typed({"BKSP", "RTRN", "DELE", "LEFT", "FK05"}), "\b\r");
   EXPECT_EQ(Typed({"AD12"}), "");  // a dead key alone: nothing yet
+}
+
+TEST_F(PortugueseKeymap, TheTranslatorFollowsNumLockAndTheKeypadTypesDigitsOnlyWithIt) {
+  X11CharacterTranslator translator;
+  translator.SetKeymap(keymap_, 0, 0);
+  std::string characters;
+  translator.KeyEvent(Key("KP4"), true, true, characters);
+  EXPECT_EQ(characters, "");
+  EXPECT_FALSE(translator.NumLockOn());
+  translator.KeyEvent(Key("NMLK"), true, true, characters);
+  translator.KeyEvent(Key("NMLK"), false, true, characters);
+  EXPECT_TRUE(translator.NumLockOn());
+  translator.KeyEvent(Key("KP4"), true, true, characters);
+  EXPECT_EQ(characters, "4");
 }
 
 TEST_F(PortugueseKeymap, SwallowedKeysTypeNothingButModifiersStillCount) {

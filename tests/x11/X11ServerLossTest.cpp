@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "hook/HookPredarin.h"
-#include "hook/HookSegment.h"
 #include "hook/HookSystem.h"
 #include "hook/x11/X11HookSystem.h"
 #include "output/Keyboard.h"
@@ -27,9 +26,6 @@ class NoHandler final : public MessageHandler {
 TEST(X11ServerLoss, HookSinkAndForegroundGoQuiet) {
   testing::XvfbServer server;
   if (!server.IsRunning()) GTEST_SKIP() << "Xvfb could not start: no X11 tests";
-  // A private X server is a desktop of its own: so is the hook state
-  // (test programs run side by side share the user's segment otherwise).
-  hook::UsePrivateSegment();
   SteadyLoopClock clock;
   MessageLoop loop(clock);
   NoHandler handler;
@@ -39,7 +35,9 @@ TEST(X11ServerLoss, HookSinkAndForegroundGoQuiet) {
   X11KeystrokeSink sink(server.Name());
   X11Foreground foreground(server.Name());
   auto system = hook::CreateX11HookSystem(server.Name(), messages);
-  hook::SetHookSystem(system.get());
+  // A private X server is a desktop of its own: so is the hook state
+  // (test programs run side by side share the user's segment otherwise).
+  hook::UseHookSystem(system.get(), hook::StateSegment::kPrivate);
   ASSERT_EQ(InitializeHook(client->Client(), destination), 1);
   CKeyboard keyboard(sink);
   keyboard.TypeText("ola");
@@ -56,16 +54,16 @@ TEST(X11ServerLoss, HookSinkAndForegroundGoQuiet) {
   EXPECT_EQ(sink.KeyScan('a'), kNoKey);
 
   TerminateHook();  // ends the backend's thread
-  hook::SetHookSystem(nullptr);
+  hook::UseHookSystem(nullptr, hook::StateSegment::kPrivate);
   system.reset();
   client.reset();
   // A new backend on a display with no server fails quietly. (Not the
   // killed server's number: another test program's Xvfb may take it now.)
   auto again = hook::CreateX11HookSystem(":65535", messages);
-  hook::SetHookSystem(again.get());
+  hook::UseHookSystem(again.get(), hook::StateSegment::kPrivate);
   EXPECT_EQ(InitializeHook(1, destination), 0);
   TerminateHook();
-  hook::SetHookSystem(nullptr);
+  hook::UseHookSystem(nullptr, hook::StateSegment::kPrivate);
 }
 
 }  // namespace

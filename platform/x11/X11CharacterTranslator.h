@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11KeyTable.h"
 
 struct xkb_keymap;
 struct xkb_state;
@@ -45,8 +45,9 @@ class X11CharacterTranslator {
   // nothing and does not enter a composition.
   void KeyEvent(Keycode keycode, bool down, bool typesCharacters, std::string& characters);
 
-  // Caps Lock's toggle as of the events fed so far.
+  // Caps Lock's and Num Lock's toggles as of the events fed so far.
   bool CapsLockOn() const;
+  bool NumLockOn() const;
 
  private:
   void AppendUtf8(const char* utf8, std::string& characters) const;

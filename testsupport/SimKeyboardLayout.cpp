@@ -1,4 +1,4 @@
-#include "platform/sim/SimKeyboardLayout.h"
+#include "testsupport/SimKeyboardLayout.h"
 
 #include <string_view>
 

@@ -8,7 +8,8 @@
 // application sees a key or click only when the procedure did not swallow
 // it. It is also a KeystrokeSink: synthesized keys take the same road as
 // typed ones, into the focused application, on a Portuguese layout with
-// dead keys (´ then e types é).
+// dead keys (´ then e types é). And it answers an output target's
+// DesktopQueries about its applications.
 //
 // Everything that happens is appended to one log a test compares, entries
 // separated by "; ":
@@ -28,19 +29,15 @@
 #include <vector>
 
 #include "hook/HookSystem.h"
+#include "output/DesktopQueries.h"
 #include "output/KeystrokeSink.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
-#include "platform/sim/SimKeyboardLayout.h"
+#include "testsupport/SimKeyboardLayout.h"
 
 namespace vorelio::sim {
 
 enum class MouseButton { kLeft, kRight, kMiddle };
-
-struct ScreenPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-};
 
 // One foreign application: a top-level window on a thread of its own.
 struct SimApplication {
@@ -56,19 +53,21 @@ struct SimApplication {
   bool readsCharactersTwice = false;
 };
 
-class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
+class SimDesktop final : public hook::HookSystem, public KeystrokeSink, public DesktopQueries {
  public:
   // Becomes the hook library's desktop, with a fresh segment of its own so
   // that tests running side by side never share special keys.
   explicit SimDesktop(MessageBoxService& messages);
-  // Stops being the hook library's desktop.
+  // Stops being the hook library's desktop; the library is left with a
+  // private segment.
   ~SimDesktop() override;
   SimDesktop(const SimDesktop&) = delete;
   SimDesktop& operator=(const SimDesktop&) = delete;
 
   // Adds an application without focusing it. Its window handle and thread
   // are unique on the desktop and never name a message-layer window.
-  // Application n (from 0) covers the screen rows 100 n to 100 n + 99.
+  // Application n (from 0) covers the screen rows 100 n to 100 n + 99 and
+  // the columns 0 to 639, 10 columns per character of its text.
   WindowHandle AddApplication(std::string name, std::string processPath, std::string title = {});
   // The application of the window; the window must be one of the desktop's.
   const SimApplication& Application(WindowHandle window) const;
@@ -94,15 +93,24 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   // layout (Shift, AltGr, a dead key before an accented letter); Enter for
   // '\n'. Characters the layout lacks are skipped.
   void TypeText(std::string_view text);
-  // Button down and up at the caret position `caret` of the window's
-  // application. A left click that reaches the application focuses it and
-  // moves its caret there (cut to the text).
+  // The pointer moves to the caret position `caret` of the window's
+  // application, and a button goes down and up there. A left click that
+  // reaches the application focuses it and moves its caret there (cut to
+  // the text).
   void Click(WindowHandle window, std::size_t caret, MouseButton button = MouseButton::kLeft);
+  // The pointer moves; the application under it (if any) sees the move.
   void MoveMouse(ScreenPoint point);
+  // The middle of the character cell at `caret` of the window's text.
   ScreenPoint PointOf(WindowHandle window, std::size_t caret) const;
 
   // What the library asked for.
   bool HookInstalled(hook::HookKind kind, uint32_t thread) const;
+  // Calls the focused application's hook of the kind as the system would,
+  // with any hook code (HC_NOREMOVE when a message is only peeked at) and
+  // parameters; 0 (passed on) when none is installed. Nothing is logged
+  // and nothing reaches the application.
+  long CallHookProcedure(hook::HookKind kind, int code, std::uintptr_t wParam,
+                         std::intptr_t lParam);
   // The next installation of a hook of this kind fails.
   void FailNextInstall(hook::HookKind kind);
   int SwallowingChanges() const { return swallowingChanges_; }
@@ -111,7 +119,8 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   void ClearLog() { log_.clear(); }
 
   // HookSystem.
-  hook::HookHandle InstallHook(hook::HookKind kind, uint32_t thread) override;
+  hook::HookHandle InstallHook(hook::HookKind kind, hook::HookProcedure procedure,
+                               uint32_t thread) override;
   void RemoveHook(hook::HookHandle hook) override;
   int16_t KeyState(int virtualKey) override;
   void ProcessPath(char* path, std::size_t size) override;
@@ -123,12 +132,27 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   void SendKeyEvent(uint8_t virtualKey, bool down) override { down ? PressKey(virtualKey) : ReleaseKey(virtualKey); }
   KeyScanResult KeyScan(char character) override { return SimKeyboardLayout::KeyScan(character); }
 
+  // DesktopQueries, about the applications: 0, nothing or false for a
+  // window that is not one of them. The caret is PointOf the application's
+  // caret; moving the pointer is MoveMouse, bringing to the foreground Focus.
+  uint32_t ThreadOfWindow(DesktopWindow window) override;
+  std::optional<ScreenPoint> CaretPosition(DesktopWindow window) override;
+  bool IsPointerOver(DesktopWindow window) override;
+  std::optional<ScreenRect> ClientArea(DesktopWindow window) override;
+  void MovePointer(ScreenPoint point) override { MoveMouse(point); }
+  void BringToForeground(DesktopWindow window) override { Focus(window); }
+
  private:
   struct InstalledHook {
     hook::HookHandle handle;
     hook::HookKind kind;
     uint32_t thread;
+    hook::HookProcedure procedure;
   };
+  const InstalledHook* FindHook(hook::HookKind kind, uint32_t thread) const;
+  // The application's hook of the kind, as the system calls it.
+  long RunHook(const SimApplication& app, hook::HookKind kind, int code, std::uintptr_t wParam,
+               std::intptr_t lParam);
   SimApplication* Find(WindowHandle window);
   const SimApplication* Find(WindowHandle window) const;
   const SimApplication* FindThread(uint32_t thread) const;
@@ -143,6 +167,7 @@ class SimDesktop final : public hook::HookSystem, public KeystrokeSink {
   std::vector<InstalledHook> hooks_;
   std::array<bool, 3> failNextInstall_{};
   WindowHandle focused_ = 0;
+  ScreenPoint pointer_;
   std::function<void(WindowHandle)> focusListener_;
   // The application whose hook procedure is running (ProcessPath's answer).
   const SimApplication* running_ = nullptr;

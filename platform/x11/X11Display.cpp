@@ -1,4 +1,4 @@
-#include "hook/x11/X11Display.h"
+#include "platform/x11/X11Display.h"
 
 #include <poll.h>
 #include <signal.h>

@@ -1,11 +1,10 @@
-#include "platform/sim/SimDesktop.h"
+#include "testsupport/SimDesktop.h"
 
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
 #include "common/PortugueseKeyboard.h"
-#include "hook/HookSegment.h"
 #include "platform/MessageNumbers.h"
 
 namespace vorelio::sim {
@@ -27,6 +26,7 @@ constexpr uint8_t VK_DELETE = 0x2E;
 constexpr WindowHandle kFirstWindow = 0x7000'0000;
 constexpr uint32_t kFirstThread = 1001;
 constexpr int kRowHeight = 100;
+constexpr int kRowWidth = 640;
 constexpr int kCharacterWidth = 10;
 
 constexpr std::intptr_t kRepeatOnce = 1;
@@ -103,13 +103,12 @@ std::string PointText(ScreenPoint point) {
 }  // namespace
 
 SimDesktop::SimDesktop(MessageBoxService& messages) : messages_(messages) {
-  hook::UsePrivateSegment();
-  hook::SetHookSystem(this);
+  hook::UseHookSystem(this, hook::StateSegment::kPrivate);
 }
 
-SimDesktop::~SimDesktop() {
-  if (hook::CurrentHookSystem() == this) hook::SetHookSystem(nullptr);
-}
+// A private segment again, so that nothing a test does afterwards touches
+// the user's.
+SimDesktop::~SimDesktop() { hook::UseHookSystem(nullptr, hook::StateSegment::kPrivate); }
 
 WindowHandle SimDesktop::AddApplication(std::string name, std::string processPath,
                                         std::string title) {
@@ -172,26 +171,48 @@ void SimDesktop::Append(std::string_view entry) {
   log_ += entry;
 }
 
-bool SimDesktop::HookInstalled(HookKind kind, uint32_t thread) const {
-  return std::any_of(hooks_.begin(), hooks_.end(), [&](const InstalledHook& hook) {
+const SimDesktop::InstalledHook* SimDesktop::FindHook(HookKind kind, uint32_t thread) const {
+  const auto found = std::find_if(hooks_.begin(), hooks_.end(), [&](const InstalledHook& hook) {
     return hook.kind == kind && hook.thread == thread;
   });
+  return found != hooks_.end() ? &*found : nullptr;
+}
+
+bool SimDesktop::HookInstalled(HookKind kind, uint32_t thread) const {
+  return FindHook(kind, thread) != nullptr;
+}
+
+long SimDesktop::RunHook(const SimApplication& app, HookKind kind, int code,
+                         std::uintptr_t wParam, std::intptr_t lParam) {
+  const InstalledHook* hook = FindHook(kind, app.thread);
+  if (hook == nullptr) return 0;
+  running_ = &app;
+  const long result = hook->procedure(code, wParam, lParam);
+  running_ = nullptr;
+  return result;
+}
+
+long SimDesktop::CallHookProcedure(HookKind kind, int code, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+  const SimApplication* app = Find(focused_);
+  return app != nullptr ? RunHook(*app, kind, code, wParam, lParam) : 0;
 }
 
 void SimDesktop::FailNextInstall(HookKind kind) { failNextInstall_[static_cast<int>(kind)] = true; }
 
-hook::HookHandle SimDesktop::InstallHook(HookKind kind, uint32_t thread) {
+hook::HookHandle SimDesktop::InstallHook(HookKind kind, hook::HookProcedure procedure,
+                                         uint32_t thread) {
   const SimApplication* app = FindThread(thread);
   const std::string what = std::string("install ") + KindName(kind) + " hook " +
                            (app != nullptr ? app->name : "thread " + std::to_string(thread));
   bool& fail = failNextInstall_[static_cast<int>(kind)];
-  if (fail || app == nullptr) {
+  if (fail || app == nullptr || procedure == nullptr) {
     fail = false;
     Append(what + " failed");
     return 0;
   }
   Append(what);
-  hooks_.push_back({nextHook_, kind, thread});
+  hooks_.push_back({nextHook_, kind, thread, procedure});
   return nextHook_++;
 }
 
@@ -220,13 +241,9 @@ void SimDesktop::ProcessPath(char* path, std::size_t size) {
 void SimDesktop::PressKey(uint8_t virtualKey) {
   const bool wasDown = pressed_[virtualKey];
   SimApplication* app = Find(focused_);
-  bool swallowed = false;
-  if (app != nullptr && HookInstalled(HookKind::kKeyboard, app->thread)) {
-    running_ = app;
-    swallowed = hook::KeyboardProcedure(hook::HC_ACTION, virtualKey,
-                                        kRepeatOnce | (wasDown ? kWasDownBit : 0)) == 1;
-    running_ = nullptr;
-  }
+  const bool swallowed =
+      app != nullptr && RunHook(*app, HookKind::kKeyboard, hook::HC_ACTION, virtualKey,
+                                kRepeatOnce | (wasDown ? kWasDownBit : 0)) == 1;
   // The key state changes after the hook has seen the key, as the thread's
   // state does when its message is read.
   pressed_[virtualKey] = true;
@@ -246,13 +263,9 @@ void SimDesktop::PressKey(uint8_t virtualKey) {
 
 void SimDesktop::ReleaseKey(uint8_t virtualKey) {
   SimApplication* app = Find(focused_);
-  bool swallowed = false;
-  if (app != nullptr && HookInstalled(HookKind::kKeyboard, app->thread)) {
-    running_ = app;
-    swallowed = hook::KeyboardProcedure(hook::HC_ACTION, virtualKey,
-                                        kRepeatOnce | kWasDownBit | kReleasedBit) == 1;
-    running_ = nullptr;
-  }
+  const bool swallowed =
+      app != nullptr && RunHook(*app, HookKind::kKeyboard, hook::HC_ACTION, virtualKey,
+                                kRepeatOnce | kWasDownBit | kReleasedBit) == 1;
   pressed_[virtualKey] = false;
   if (app == nullptr) {
     Append("key up " + KeyName(virtualKey) + " (no focus)");
@@ -284,14 +297,13 @@ void SimDesktop::ApplyNavigationKey(SimApplication& app, uint8_t virtualKey) {
 }
 
 void SimDesktop::DeliverCharacter(SimApplication& app, char character) {
-  if (HookInstalled(HookKind::kGetMessage, app.thread)) {
-    const hook::HookedMessage message{app.window, WM_CHAR,
-                                      static_cast<unsigned char>(character), kRepeatOnce};
-    running_ = &app;
-    if (app.readsCharactersTwice) hook::GetMessageProcedure(hook::HC_ACTION, 0 /* PM_NOREMOVE */, &message);
-    hook::GetMessageProcedure(hook::HC_ACTION, 1 /* PM_REMOVE */, &message);
-    running_ = nullptr;
+  const hook::HookedMessage message{app.window, WM_CHAR, static_cast<unsigned char>(character),
+                                    kRepeatOnce};
+  const auto address = reinterpret_cast<std::intptr_t>(&message);
+  if (app.readsCharactersTwice) {
+    RunHook(app, HookKind::kGetMessage, hook::HC_ACTION, 0 /* PM_NOREMOVE */, address);
   }
+  RunHook(app, HookKind::kGetMessage, hook::HC_ACTION, 1 /* PM_REMOVE */, address);
   Append(app.name + " char " + CharacterName(character));
   if (character == '\b') {
     if (app.caret > 0) app.text.erase(--app.caret, 1);
@@ -330,19 +342,38 @@ ScreenPoint SimDesktop::PointOf(WindowHandle window, std::size_t caret) const {
 }
 
 SimApplication* SimDesktop::ApplicationAt(ScreenPoint point) {
-  if (point.x < 0 || point.y < 0) return nullptr;
+  if (point.x < 0 || point.y < 0 || point.x >= kRowWidth) return nullptr;
   const auto row = static_cast<std::size_t>(point.y / kRowHeight);
   return row < applications_.size() ? &applications_[row] : nullptr;
 }
 
+uint32_t SimDesktop::ThreadOfWindow(DesktopWindow window) {
+  const SimApplication* app = Find(window);
+  return app != nullptr ? app->thread : 0;
+}
+
+std::optional<ScreenPoint> SimDesktop::CaretPosition(DesktopWindow window) {
+  const SimApplication* app = Find(window);
+  if (app == nullptr) return std::nullopt;
+  return PointOf(window, app->caret);
+}
+
+bool SimDesktop::IsPointerOver(DesktopWindow window) {
+  const SimApplication* app = ApplicationAt(pointer_);
+  return app != nullptr && app->window == window;
+}
+
+std::optional<ScreenRect> SimDesktop::ClientArea(DesktopWindow window) {
+  const SimApplication* app = Find(window);
+  if (app == nullptr) return std::nullopt;
+  const auto top = static_cast<int32_t>(app->window - kFirstWindow) * kRowHeight;
+  return ScreenRect{0, top, kRowWidth, top + kRowHeight};
+}
+
 void SimDesktop::PressButton(SimApplication& app, MouseButton button, bool down, ScreenPoint point) {
-  bool swallowed = false;
-  if (HookInstalled(HookKind::kMouse, app.thread)) {
-    const hook::MouseHookData data{point.x, point.y, app.window};
-    running_ = &app;
-    swallowed = hook::MouseProcedure(hook::HC_ACTION, ButtonMessage(button, down), &data) == 1;
-    running_ = nullptr;
-  }
+  const hook::MouseHookData data{point.x, point.y, app.window};
+  const bool swallowed = RunHook(app, HookKind::kMouse, hook::HC_ACTION, ButtonMessage(button, down),
+                                 reinterpret_cast<std::intptr_t>(&data)) == 1;
   Append(app.name + " " + ButtonName(button) + (down ? " down " : " up ") + PointText(point) +
          (swallowed ? " swallowed" : ""));
   if (swallowed || !down || button != MouseButton::kLeft) return;
@@ -354,19 +385,18 @@ void SimDesktop::Click(WindowHandle window, std::size_t caret, MouseButton butto
   SimApplication* app = Find(window);
   if (app == nullptr) return;
   const ScreenPoint point = PointOf(window, caret);
+  pointer_ = point;
   PressButton(*app, button, true, point);
   PressButton(*app, button, false, point);
 }
 
 void SimDesktop::MoveMouse(ScreenPoint point) {
+  pointer_ = point;
   SimApplication* app = ApplicationAt(point);
   if (app == nullptr) return;
-  if (HookInstalled(HookKind::kMouse, app->thread)) {
-    const hook::MouseHookData data{point.x, point.y, app->window};
-    running_ = app;
-    hook::MouseProcedure(hook::HC_ACTION, WM_MOUSEMOVE, &data);
-    running_ = nullptr;
-  }
+  const hook::MouseHookData data{point.x, point.y, app->window};
+  RunHook(*app, HookKind::kMouse, hook::HC_ACTION, WM_MOUSEMOVE,
+          reinterpret_cast<std::intptr_t>(&data));
   Append(app->name + " mouse move " + PointText(point));
 }
 

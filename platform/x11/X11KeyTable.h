@@ -7,6 +7,13 @@
 // keys take the code Windows gives the key at the same place on the
 // Portuguese layout (common/PortugueseKeyboard.h), found by the key's XKB
 // name (AE11, AD12...). AltGr (ISO_Level3_Shift) counts as VK_MENU.
+//
+// The keypad keys have two codes, as on Windows: with Num Lock on, the
+// digits' VK_NUMPAD0..9 and VK_DECIMAL for the separator key; with Num Lock
+// off, the code of what the key does then (its first-level symbol: VK_HOME,
+// VK_UP, VK_PRIOR, VK_LEFT, VK_CLEAR for the middle key, VK_RIGHT, VK_END,
+// VK_DOWN, VK_NEXT, VK_INSERT, VK_DELETE). A keypad that types digits
+// whatever Num Lock says keeps its VK_NUMPAD codes.
 #pragma once
 
 #include <array>
@@ -33,9 +40,13 @@ class X11KeyTable {
   // Reads the first layout of the keymap; the keymap is not kept.
   explicit X11KeyTable(xkb_keymap* keymap);
 
-  // 0 for a key with no virtual-key code.
+  // The key's code; for a keypad key, its Num Lock code. 0 for a key with
+  // no virtual-key code.
   uint8_t VirtualKeyOf(Keycode keycode) const;
-  // The lowest keycode with that virtual-key code; 0 when none.
+  // The code the key reports while Num Lock is on or off.
+  uint8_t VirtualKeyOf(Keycode keycode, bool numLockOn) const;
+  // The lowest keycode with that virtual-key code (a keypad key's Num Lock
+  // code only); 0 when none.
   Keycode KeycodeOf(uint8_t virtualKey) const;
   // The AltGr key (RALT preferred), 0 when the keymap has none.
   Keycode AltGrKeycode() const { return altGrKeycode_; }
@@ -53,6 +64,7 @@ class X11KeyTable {
  private:
   static constexpr int kKeycodes = 256;
   std::array<uint8_t, kKeycodes> virtualKeys_{};
+  std::array<uint8_t, kKeycodes> withoutNumLock_{};  // 0: as with Num Lock
   std::array<Keycode, 256> keycodes_{};
   Keycode altGrKeycode_ = 0;
   std::array<bool, kKeycodes> altGrKeys_{};

@@ -1,4 +1,4 @@
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11KeyTable.h"
 
 #include <xkbcommon/xkbcommon.h>
 
@@ -33,6 +33,21 @@ constexpr NamedSymbol kNamedSymbols[] = {
     {XKB_KEY_KP_Subtract, 0x6D}, {XKB_KEY_KP_Decimal, 0x6E}, {XKB_KEY_KP_Delete, 0x6E},
     {XKB_KEY_KP_Divide, 0x6F},  {XKB_KEY_Num_Lock, 0x90},    {XKB_KEY_Scroll_Lock, 0x91},
 };
+
+// What the keypad keys do without Num Lock.
+constexpr NamedSymbol kKeypadNavigation[] = {
+    {XKB_KEY_KP_Home, 0x24},   {XKB_KEY_KP_Up, 0x26},     {XKB_KEY_KP_Prior, 0x21},
+    {XKB_KEY_KP_Left, 0x25},   {XKB_KEY_KP_Begin, 0x0C},  {XKB_KEY_KP_Right, 0x27},
+    {XKB_KEY_KP_End, 0x23},    {XKB_KEY_KP_Down, 0x28},   {XKB_KEY_KP_Next, 0x22},
+    {XKB_KEY_KP_Insert, 0x2D}, {XKB_KEY_KP_Delete, 0x2E},
+};
+
+uint8_t KeypadNavigationKey(uint32_t keysym) {
+  for (const NamedSymbol& named : kKeypadNavigation) {
+    if (named.keysym == keysym) return named.virtualKey;
+  }
+  return 0;
+}
 
 // The punctuation keys by their place, with the codes of the Portuguese
 // layout on Windows.
@@ -164,6 +179,8 @@ X11KeyTable::X11KeyTable(xkb_keymap* keymap) {
     const uint8_t virtualKey = VirtualKeyOfKey(keymap, keycode);
     virtualKeys_[keycode] = virtualKey;
     if (virtualKey != 0 && keycodes_[virtualKey] == 0) keycodes_[virtualKey] = keycode;
+    // A keypad key moves without Num Lock: its first level says how.
+    withoutNumLock_[keycode] = KeypadNavigationKey(SymbolAt(keymap, keycode, 0));
     if (SymbolAt(keymap, keycode, 0) == XKB_KEY_ISO_Level3_Shift) {
       const char* name = xkb_keymap_key_get_name(keymap, keycode);
       const bool rightAlt = name != nullptr && std::strcmp(name, "RALT") == 0;
@@ -217,6 +234,12 @@ void X11KeyTable::FindCharacterKeys(xkb_keymap* keymap) {
 
 uint8_t X11KeyTable::VirtualKeyOf(Keycode keycode) const {
   return keycode < kKeycodes ? virtualKeys_[keycode] : 0;
+}
+
+uint8_t X11KeyTable::VirtualKeyOf(Keycode keycode, bool numLockOn) const {
+  if (keycode >= kKeycodes) return 0;
+  return !numLockOn && withoutNumLock_[keycode] != 0 ? withoutNumLock_[keycode]
+                                                     : virtualKeys_[keycode];
 }
 
 Keycode X11KeyTable::KeycodeOf(uint8_t virtualKey) const { return keycodes_[virtualKey]; }

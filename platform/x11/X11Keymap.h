@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "hook/x11/X11KeyTable.h"
+#include "platform/x11/X11KeyTable.h"
 
 struct xcb_connection_t;
 struct xkb_context;

@@ -1,4 +1,4 @@
-#include "hook/x11/X11Keymap.h"
+#include "platform/x11/X11Keymap.h"
 
 #include <xcb/xcb.h>
 // xcb/xkb.h names a field "explicit", a C++ keyword.

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vorelio::x11 {
 
@@ -22,6 +23,14 @@ uint32_t ClientOfWindow(Display* display, Window window);
 // manager's frame belongs to the window manager, so the climb stops below
 // it); the window itself when it is top-level; None for None.
 Window ClientTopLevel(Display* display, Window window);
+// The top-level windows of a client, however deep a reparenting window
+// manager nests them in frames: the root's children the client made (no
+// window manager, override-redirect windows, windows not framed yet), and
+// the client's windows among those a window manager keeps in
+// _NET_CLIENT_LIST, or, without that list, among the client windows
+// (marked with WM_STATE) found inside the other root children. A round trip
+// per window looked into.
+std::vector<Window> TopLevelsOfClient(Display* display, uint32_t client);
 // The window the user types into: _NET_ACTIVE_WINDOW when a window manager
 // sets it, otherwise the input focus climbed to its client's top level.
 // None when nothing has the focus.

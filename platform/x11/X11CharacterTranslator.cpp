@@ -1,4 +1,4 @@
-#include "hook/x11/X11CharacterTranslator.h"
+#include "platform/x11/X11CharacterTranslator.h"
 
 #include <xkbcommon/xkbcommon-compose.h>
 #include <xkbcommon/xkbcommon.h>
@@ -93,6 +93,10 @@ void X11CharacterTranslator::KeyEvent(Keycode keycode, bool down, bool typesChar
 bool X11CharacterTranslator::CapsLockOn() const {
   return state_ != nullptr &&
          xkb_state_mod_name_is_active(state_, XKB_MOD_NAME_CAPS, XKB_STATE_MODS_LOCKED) > 0;
+}
+
+bool X11CharacterTranslator::NumLockOn() const {
+  return state_ != nullptr && xkb_state_led_name_is_active(state_, XKB_LED_NAME_NUM) > 0;
 }
 
 void X11CharacterTranslator::AppendUtf8(const char* utf8, std::string& characters) const {
