@@ -17,7 +17,7 @@ bool SaveUserFilesForSimulation(CDictionary& d) {
     return record.modified || (!record.path.empty() && !PathExists(d.Files(), record.path));
   };
   bool saved = true;
-  for (const auto [entries, pairs] :
+  for (const auto& [entries, pairs] :
        {std::pair{DictionaryFile::kUserWords, DictionaryFile::kUserWordPairs},
         std::pair{DictionaryFile::kUserSentences, DictionaryFile::kUserSentencePairs}}) {
     if (d.File(entries).modified || needsSaving(pairs)) saved = d.Save(pairs) && saved;

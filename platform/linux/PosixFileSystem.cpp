@@ -51,9 +51,9 @@ FileStatus::Type TypeOf(mode_t mode) {
 
 // A rename is durable once the folder that holds both names is on disk.
 void SyncFolderOf(const std::string& nativePath) {
-  std::string folder = FolderOf(nativePath);
-  if (folder.empty()) folder = ".";
-  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const std::string folder = FolderOf(nativePath);
+  const int descriptor =
+      ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (descriptor < 0) return;
   ::fsync(descriptor);
   ::close(descriptor);
