@@ -45,7 +45,8 @@ class DictionaryBuilderTest : public ::testing::Test {
               "voltou 5\n");
     WriteFile(root / "frequencywords/pt_br/pt_br_50k.txt", "a 1000\ngarota 900\n");
     WriteFile(root / "wportuguese/portuguese",
-              "a\nação\ngarota\ngata\nlebre\nmerda\npartiu\nraposa\nvoltou\nzebra\n");
+              "Faro\na\nação\ngarota\ngata\ngatas\nlebre\nlebres\nmerda\npartiu\nraposa\n"
+              "voltou\nzebra\nzebras\n");
     WriteFile(root / "languagetool-pt/pt_45_90.tsv", "Antiga\tNova\r\nacção\tação\r\n");
     WriteFile(root / "languagetool-pt/pt_br.txt", "");
     WriteFile(root / "languagetool-pt/offensive_utf.out", "merda\n");
@@ -55,10 +56,21 @@ class DictionaryBuilderTest : public ::testing::Test {
     }
     WriteFile(root / "asp-stories-pt/stories/05_e.md", Story("raposa"));
     WriteFile(root / "MAPPING.tsv", "gallery\tname\nAnimais\tgata\nLugares\tcasa de banho\n");
+    // Stems with their categories and the plural rule: "gatas", "zebras",
+    // "lebres" are forms of attested or held-out stems; "Faro" is a name of
+    // the spelling list.
+    WriteFile(root / "hunspell/pt_PT.aff",
+              "SET UTF-8\n\nSFX p Y 1\nSFX p   0   s   [^s]   +N=p\n");
+    WriteFile(root / "hunspell/pt_PT.dic",
+              "5\ngata/p\t[CAT=nc,G=f,N=s]\nzebra/p\t[CAT=nc,G=f,N=s]\n"
+              "lebre/p\t[CAT=nc,G=f,N=s]\nraposa/p\t[CAT=nc,G=f,N=s]\n"
+              "partir\t[CAT=v,T=inf]\n");
   }
 
   BuildOptions Options(const std::string& out) const {
-    return {corpora_.Path(), out, out + "held", corpora_.Path() + "MAPPING.tsv"};
+    BuildOptions options{corpora_.Path(), out, out + "held", corpora_.Path() + "MAPPING.tsv"};
+    options.hunspellFolder = corpora_.Path() + "hunspell";
+    return options;
   }
 
   testing::TempFolder corpora_;
@@ -77,15 +89,26 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
             // 30 + 10 per treebank and 20 per story occurrence, at most 90.
             // "acção" counts for "ação"; "charlie", "sr.", "garota" (Brazil)
             // and "merda" are gone; the pictogram takes its word's numbers.
-            "[casa|de|banho] 100\n"
+            // The spelling list's other forms follow with estimates below
+            // 30: a stem itself ("lebre", and the name "faro") comes before
+            // a plural, which no attested form is. Every word but "___" has
+            // a class: the treebank's, the stem's category ("zebra", "lebre")
+            // or the class of its ending ("voltou", "faro", "banho").
+            "[casa|de|banho] 100 NOUN\n"
             "[gata] 70 NOUN\n"
             "___ 17\n"
             "a 6000 DET\n"
             "ação 1030 NOUN\n"
+            "faro 4 NOUN\n"
             "gata 70 NOUN\n"
+            "gatas 2 NOUN\n"
+            "lebre 4 NOUN\n"
+            "lebres 2 NOUN\n"
             "partiu 3450 VERB\n"
-            "voltou 1605\n"
-            "zebra 90\n");
+            "raposa 4 NOUN\n"
+            "voltou 1605 VERB\n"
+            "zebra 90 NOUN\n"
+            "zebras 2 NOUN\n");
   const std::string pairs = Cp1252ToUtf8(output_.Read("geral.par"));
   // Raw pair counts (a: ação 5, gata 4, zebra 8; zebra: partiu 4, voltou 4)
   // are scaled so that each first word's pairs add up to its frequency:
@@ -108,7 +131,9 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
   EXPECT_NE(sentencePairs.find("a|zebra|partiu. a|zebra|voltou! 4\n"), std::string::npos);
   EXPECT_NE(sentencePairs.find("___ a|zebra|partiu. 4\n"), std::string::npos);
 
-  for (const std::string& file : {words, pairs, sentences, sentencePairs}) {
+  // The held-out words are in the table as forms of the spelling list, but
+  // nothing of the held-out text is counted.
+  for (const std::string& file : {pairs, sentences, sentencePairs}) {
     EXPECT_EQ(file.find("lebre"), std::string::npos);
     EXPECT_EQ(file.find("raposa"), std::string::npos);
   }
@@ -117,8 +142,59 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
             "Título\nA raposa partiu. A raposa voltou!\n");
   EXPECT_EQ(summary->heldOutNewsWords, 3u);
   EXPECT_EQ(summary->heldOutStoryWords, 7u);
-  EXPECT_EQ(summary->words, 9u);  // "___" and both pictograms included
+  EXPECT_EQ(summary->words, 15u);  // "___" and both pictograms included
+  EXPECT_EQ(summary->estimatedWords, 6u);
+  EXPECT_EQ(summary->wordsWithoutClass, 0u);
   EXPECT_EQ(summary->pictograms, 2u);
+}
+
+TEST_F(DictionaryBuilderTest, UnattestedFormsFillTheTableOnlyUpToItsLimit) {
+  BuildOptions options = Options(output_.Path());
+  options.wordLimit = 11;  // the 9 attested entries and the 2 best estimates
+  std::string error;
+  const auto summary = BuildDictionary(options, error);
+  ASSERT_TRUE(summary) << error;
+  EXPECT_EQ(summary->words, 11u);
+  EXPECT_EQ(summary->estimatedWords, 2u);
+  const std::string words = output_.Read("geral.pal");
+  EXPECT_NE(words.find("\nfaro 4 "), std::string::npos);
+  EXPECT_NE(words.find("\nlebre 4 "), std::string::npos);
+  EXPECT_EQ(words.find("raposa"), std::string::npos);
+  EXPECT_EQ(words.find("gatas"), std::string::npos);
+
+  options.wordLimit = 3;  // attested words are never dropped for the limit
+  ASSERT_TRUE(BuildDictionary(options, error)) << error;
+  EXPECT_NE(output_.Read("geral.pal").find("zebra 90"), std::string::npos);
+}
+
+TEST_F(DictionaryBuilderTest, ClassesOfHeldOutWordsAreMeasured) {
+  std::string error;
+  const auto summary = BuildDictionary(Options(output_.Path()), error);
+  ASSERT_TRUE(summary) << error;
+  // The held-out document "A lebre partiu.": "a" DET and "partiu" VERB as
+  // trained, "lebre" (never tagged in training) NOUN from its stem.
+  EXPECT_EQ(summary->heldOutTaggedWords, 3u);
+  EXPECT_EQ(summary->heldOutClassesRight, 3u);
+  EXPECT_EQ(summary->heldOutUntaggedWords, 1u);
+  EXPECT_EQ(summary->heldOutInferredRight, 1u);
+}
+
+TEST_F(DictionaryBuilderTest, CoverageCountsRespelledWordsWithLetters) {
+  std::string error;
+  ASSERT_TRUE(BuildDictionary(Options(output_.Path()), error)) << error;
+  const std::string text = output_.Path() + "text.txt";
+  WriteFile(text, "A acção partiu 3 vezes, 12h30!\nA raposa e o lobo.\n");
+  const auto coverage =
+      MeasureCoverage(Options(output_.Path()), output_.Path() + "geral.pal", {text}, error);
+  ASSERT_TRUE(coverage) << error;
+  ASSERT_EQ(coverage->size(), 1u);
+  // Words: a, acção (-> ação), partiu, vezes, 12h30, a, raposa, e, o, lobo;
+  // "3" has no letter. Found: a, ação, partiu, a, raposa.
+  EXPECT_EQ(coverage->front().words, 10u);
+  EXPECT_EQ(coverage->front().found, 5u);
+  EXPECT_FALSE(MeasureCoverage(Options(output_.Path()), output_.Path() + "geral.pal",
+                               {output_.Path() + "missing.txt"}, error));
+  EXPECT_NE(error.find("missing.txt"), std::string::npos);
 }
 
 TEST_F(DictionaryBuilderTest, SameInputGivesTheSameBytes) {

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -12,13 +14,16 @@
 #include "platform/AtomicFile.h"
 #include "platform/PosixFileSystem.h"
 #include "common/Text.h"
+#include "tools/dictionary-builder/AffixExpander.h"
 #include "tools/dictionary-builder/ConlluReader.h"
 #include "tools/dictionary-builder/DictionaryWriter.h"
+#include "tools/dictionary-builder/FrequencyEstimate.h"
 #include "tools/dictionary-builder/FrequencyListReader.h"
 #include "tools/dictionary-builder/HeldOutSplit.h"
 #include "tools/dictionary-builder/SpellingNormaliser.h"
 #include "tools/dictionary-builder/StoryReader.h"
 #include "tools/dictionary-builder/VocabularyFilter.h"
+#include "tools/dictionary-builder/WordClassInference.h"
 #include "tools/dictionary-builder/WordTokenizer.h"
 
 namespace vorelio::builder {
@@ -51,6 +56,8 @@ struct Sources {
   std::string offensive;
   std::vector<std::pair<std::string, std::string>> stories;  // file name, contents
   std::string pictograms;
+  std::string affixRules;  // Windows-1252
+  std::string stemList;    // Windows-1252
 };
 
 bool ReadSource(const fs::path& path, std::string& out, std::string& error) {
@@ -100,7 +107,22 @@ bool ReadSources(const BuildOptions& options, Sources& sources, std::string& err
       !ReadSource(options.pictogramMapping, sources.pictograms, error)) {
     return false;
   }
+  const fs::path hunspell = options.hunspellFolder;
+  if (!ReadSource(hunspell / "pt_PT.aff", sources.affixRules, error) ||
+      !ReadSource(hunspell / "pt_PT.dic", sources.stemList, error)) {
+    return false;
+  }
+  sources.affixRules = Utf8ToCp1252(sources.affixRules, '?');
+  sources.stemList = Utf8ToCp1252(sources.stemList, '?');
   return true;
+}
+
+// The word a user types for a treebank token, in the current spelling;
+// empty for a token that is not one word.
+std::string TreebankWord(const std::string& surface, const SpellingNormaliser& normaliser) {
+  const std::vector<std::string> words = SplitWords(Utf8ToCp1252(surface, '?'));
+  if (words.size() != 1) return {};
+  return normaliser.Normalise(words.front());
 }
 
 // Everything counted over the text the dictionary is built from.
@@ -166,9 +188,7 @@ class CorpusCounts {
 
  private:
   std::string WordOf(const std::string& surface) const {
-    const std::vector<std::string> words = SplitWords(Utf8ToCp1252(surface, '?'));
-    if (words.size() != 1) return {};
-    return normaliser_.Normalise(words.front());
+    return TreebankWord(surface, normaliser_);
   }
 
   void AddWordSequence(const std::vector<std::string>& words) {
@@ -216,6 +236,98 @@ class CorpusCounts {
   std::map<std::pair<std::string, std::string>, int64_t> sentencePairs_;
 };
 
+// The forms of the stem list that the build needs, each with the stems
+// whose expansion gives it.
+class StemAnalyses {
+ public:
+  StemAnalyses(const Sources& sources, const std::set<std::string>& wanted)
+      : rules_(AffixRules::Parse(sources.affixRules)), stems_(ReadStemList(sources.stemList)) {
+    ForEachForm([&](uint32_t stem, const std::string& form, AffixRules::Derivation how) {
+      if (wanted.count(form) == 0) return;
+      std::vector<uint32_t>& stems = forms_[form];
+      if (stems.empty() || stems.back() != stem) stems.push_back(stem);
+      std::string category = rules_.CategoryOf(how);
+      if (category.empty()) category = stems_[stem].category;
+      std::vector<Analysis>& analyses = analyses_[form];
+      const Analysis analysis{stem, std::move(category)};
+      if (std::find(analyses.begin(), analyses.end(), analysis) == analyses.end()) {
+        analyses.push_back(analysis);
+      }
+    });
+  }
+
+  // Every form of every stem, lower-cased, with how it was made.
+  void ForEachForm(
+      const std::function<void(uint32_t, const std::string&, AffixRules::Derivation)>& visit)
+      const {
+    for (uint32_t index = 0; index < stems_.size(); ++index) {
+      rules_.Expand(stems_[index].stem, stems_[index].flags,
+                    [&](const std::string& form, AffixRules::Derivation how) {
+                      visit(index, ToLower(form), how);
+                    });
+    }
+  }
+
+  // The stems of a form; empty when the list does not give it.
+  const std::vector<uint32_t>& StemsOf(const std::string& form) const {
+    static const std::vector<uint32_t> kNone;
+    const auto found = forms_.find(form);
+    return found == forms_.end() ? kNone : found->second;
+  }
+
+  // A stem that gives a form, and the category of the form.
+  struct Analysis {
+    uint32_t stem = 0;
+    std::string category;
+    bool operator==(const Analysis&) const = default;
+  };
+  const std::vector<Analysis>& AnalysesOf(const std::string& form) const {
+    static const std::vector<Analysis> kNone;
+    const auto found = analyses_.find(form);
+    return found == analyses_.end() ? kNone : found->second;
+  }
+
+  const StemEntry& Stem(uint32_t index) const { return stems_[index]; }
+  std::size_t StemCount() const { return stems_.size(); }
+  const std::unordered_map<std::string, std::vector<uint32_t>>& Forms() const { return forms_; }
+
+ private:
+  AffixRules rules_;
+  std::vector<StemEntry> stems_;
+  std::unordered_map<std::string, std::vector<uint32_t>> forms_;
+  std::unordered_map<std::string, std::vector<Analysis>> analyses_;
+};
+
+// The class of a word the training treebank does not tag: its stems'
+// category; among several, the one words of the same ending have most; with
+// no stem, the class of the ending; failing all, the most frequent class.
+class ClassInference {
+ public:
+  ClassInference(const StemAnalyses& analyses, SuffixClassModel suffixes, std::string fallback)
+      : analyses_(analyses), suffixes_(std::move(suffixes)), fallback_(std::move(fallback)) {}
+
+  std::string ClassOf(const std::string& word) const {
+    std::set<std::string> options;
+    std::string first;
+    for (const StemAnalyses::Analysis& analysis : analyses_.AnalysesOf(word)) {
+      const StemEntry& stem = analyses_.Stem(analysis.stem);
+      std::string wordClass = ClassOfCategory(analysis.category, stem.morphology, word);
+      if (wordClass.empty()) continue;
+      if (first.empty()) first = wordClass;
+      options.insert(std::move(wordClass));
+    }
+    if (options.size() == 1) return first;
+    std::string inferred = suffixes_.Infer(word, options);
+    if (!inferred.empty()) return inferred;
+    return first.empty() ? fallback_ : first;
+  }
+
+ private:
+  const StemAnalyses& analyses_;
+  SuffixClassModel suffixes_;
+  std::string fallback_;
+};
+
 int64_t CountOf(const std::map<std::string, int64_t>& counts, const std::string& word) {
   const auto found = counts.find(word);
   return found == counts.end() ? 0 : found->second;
@@ -238,6 +350,51 @@ std::string MainClass(const std::map<std::string, int64_t>& classes) {
     }
   }
   return best;
+}
+
+// The class with the largest count, ties to the smaller name.
+std::string MostFrequent(const std::map<std::string, int64_t>& classes) {
+  std::string best;
+  int64_t bestCount = 0;
+  for (const auto& [name, count] : classes) {
+    if (count > bestCount) {
+      best = name;
+      bestCount = count;
+    }
+  }
+  return best;
+}
+
+// "[casa de banho]" -> "banho": the word that decides a name's class.
+std::string LastWord(const std::string& pictogram) {
+  const std::vector<std::string> words = SplitWords(pictogram);
+  return words.empty() ? std::string() : words.back();
+}
+
+// Compares the classes with the tags of the held-out documents: the class
+// the dictionary gives each word (the inferred one for a word it lacks),
+// and, over the words the training documents never tag, the inferred class.
+void MeasureClasses(const std::vector<const TreebankDocument*>& documents,
+                    const SpellingNormaliser& normaliser, const CorpusCounts& counts,
+                    const std::map<std::string, WordEntry>& vocabulary,
+                    const ClassInference& inference, BuildSummary& summary) {
+  for (const TreebankDocument* document : documents) {
+    for (const TreebankSentence& sentence : document->sentences) {
+      for (const TreebankToken& token : sentence.tokens) {
+        if (IsPunctuationClass(token.wordClass)) continue;
+        const std::string word = TreebankWord(token.surface, normaliser);
+        if (word.empty()) continue;
+        const auto entry = vocabulary.find(word);
+        const std::string given =
+            entry != vocabulary.end() ? entry->second.wordClass : inference.ClassOf(word);
+        ++summary.heldOutTaggedWords;
+        if (given == token.wordClass) ++summary.heldOutClassesRight;
+        if (counts.WordClasses().count(word) != 0) continue;
+        ++summary.heldOutUntaggedWords;
+        if (inference.ClassOf(word) == token.wordClass) ++summary.heldOutInferredRight;
+      }
+    }
+  }
 }
 
 bool WriteOutput(const fs::path& folder, const std::string& name, const std::string& contents,
@@ -304,6 +461,7 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   }
   std::set<std::string> brazilianForms, europeanForms;
   ReadVarietyPairs(sources.varietyPairs, brazilianForms, europeanForms);
+  const std::set<std::string> spellingNames = spellingList.names;
   const VocabularyFilter filter(std::move(spellingList.lowerCase), std::move(spellingList.names),
                                 ReadOffensiveList(sources.offensive), std::move(brazilianForms),
                                 std::move(europeanForms), std::move(variety));
@@ -411,6 +569,64 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     ++summary.pictograms;
   }
 
+  // The forms of the spelling list that no corpus attests, as many as the
+  // table's limit leaves room for, with estimated frequencies; the names of
+  // the list (places, peoples) too, but not those of the subtitles.
+  std::set<std::string> unattested;
+  for (const std::set<std::string>* list : {&filter.ValidWords(), &spellingNames}) {
+    for (const std::string& word : *list) {
+      if (vocabulary.count(word) != 0 || !VocabularyFilter::IsWellFormed(word) ||
+          filter.IsOffensive(word) || filter.IsBrazilianOnly(word)) {
+        continue;
+      }
+      unattested.insert(word);
+    }
+  }
+  std::set<std::string> analysed = unattested;
+  for (const auto& [word, entry] : vocabulary) analysed.insert(word);
+  const StemAnalyses analyses(sources, analysed);
+  std::vector<int64_t> stemCounts(analyses.StemCount(), 0);
+  for (const auto& [form, stems] : analyses.Forms()) {
+    const auto word = vocabulary.find(form);
+    if (word == vocabulary.end() || IsPictogramWord(form)) continue;
+    for (const uint32_t stem : stems) stemCounts[stem] += word->second.frequency;
+  }
+  DerivationShares shares;
+  std::map<std::string, double> expected;  // the best expectation of each unattested form
+  for (const std::string& word : unattested) expected[word] = 0.0;
+  analyses.ForEachForm([&](uint32_t stem, const std::string& form, AffixRules::Derivation how) {
+    const auto word = vocabulary.find(form);
+    shares.AddForm(how, stemCounts[stem], word == vocabulary.end() ? 0 : word->second.frequency);
+  });
+  analyses.ForEachForm([&](uint32_t stem, const std::string& form, AffixRules::Derivation how) {
+    const auto found = expected.find(form);
+    if (found == expected.end()) return;
+    found->second = std::max(found->second, shares.ExpectedCount(how, stemCounts[stem]));
+  });
+  std::vector<EstimatedForm> estimated;
+  for (const auto& [word, count] : expected) {
+    const double expectation = count > 0.0 ? count : shares.ExpectedCountWithoutStem();
+    estimated.push_back({word, EstimateFrequency(expectation)});
+  }
+  const std::size_t room =
+      options.wordLimit > vocabulary.size() ? options.wordLimit - vocabulary.size() : 0;
+  for (EstimatedForm& form : ChooseEstimatedForms(std::move(estimated), room)) {
+    vocabulary.emplace(form.text, WordEntry{form.text, form.frequency, {}});
+    ++summary.estimatedWords;
+  }
+
+  // A class for every word: the treebank's, else the inferred one.
+  SuffixClassModel suffixes;
+  for (const auto& [word, classes] : counts.WordClasses()) suffixes.Add(word, MainClass(classes));
+  const ClassInference inference(analyses, std::move(suffixes), MostFrequent(counts.Classes()));
+  for (auto& [text, entry] : vocabulary) {
+    if (!entry.wordClass.empty() || text == kStartOfTextWord) continue;
+    const std::string word = IsPictogramWord(text) ? LastWord(text) : text;
+    entry.wordClass = inference.ClassOf(word);
+    if (entry.wordClass.empty()) ++summary.wordsWithoutClass;
+  }
+  MeasureClasses(heldOutDocuments, normaliser, counts, vocabulary, inference, summary);
+
   // Sentences, with "___" so that the sentence pairs from it load.
   std::vector<SentenceEntry> sentences;
   for (const auto& [text, count] : counts.Sentences()) sentences.push_back({text, count});
@@ -459,6 +675,44 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   summary.heldOutDocuments = heldOutDocuments.size();
   summary.heldOutStories = heldOutStories.size();
   return summary;
+}
+
+std::optional<std::vector<TextCoverage>> MeasureCoverage(const BuildOptions& options,
+                                                         const std::string& wordFile,
+                                                         const std::vector<std::string>& texts,
+                                                         std::string& error) {
+  const fs::path root = options.corporaFolder;
+  std::string spellingList, spellingPairs, words;
+  if (!ReadSource(root / "wportuguese" / "portuguese", spellingList, error) ||
+      !ReadSource(root / "languagetool-pt" / "pt_45_90.tsv", spellingPairs, error) ||
+      !ReadSource(wordFile, words, error)) {
+    return std::nullopt;
+  }
+  const std::set<std::string> validWords = ReadSpellingList(spellingList).lowerCase;
+  auto pairs = ReadSpellingPairs(spellingPairs);
+  for (auto& pair : AgreementAccentPairs()) pairs.push_back(std::move(pair));
+  const SpellingNormaliser normaliser(pairs, validWords);
+  std::set<std::string> dictionary;
+  for (const std::string& line : ReadLines(words)) {
+    std::string word = line.substr(0, line.find(' '));
+    std::replace(word.begin(), word.end(), '|', ' ');
+    dictionary.insert(std::move(word));
+  }
+
+  std::vector<TextCoverage> coverage;
+  for (const std::string& path : texts) {
+    std::string text;
+    if (!ReadSource(path, text, error)) return std::nullopt;
+    if (IsValidUtf8(text)) text = Utf8ToCp1252(text, '?');
+    TextCoverage measured{path, 0, 0};
+    for (const std::string& word : SplitWords(text)) {
+      if (std::none_of(word.begin(), word.end(), IsLetterCp1252)) continue;
+      ++measured.words;
+      if (dictionary.count(normaliser.Normalise(word)) != 0) ++measured.found;
+    }
+    coverage.push_back(std::move(measured));
+  }
+  return coverage;
 }
 
 }  // namespace vorelio::builder

@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorelio::builder {
 
@@ -24,6 +25,13 @@ struct BuildOptions {
   // Optional pictogram mapping (tab-separated, name in the 2nd column, one
   // header line); each name becomes a "[name]" entry.
   std::string pictogramMapping;
+  // The folder of the European Portuguese stem list and affix rules
+  // (pt_PT.dic, pt_PT.aff): categories and stems of the spelling list's forms.
+  std::string hunspellFolder = "/usr/share/hunspell";
+  // The most entries geral.pal may hold: spelling-list forms no corpus
+  // attests fill it up to here, leaving the rest of the program's 250,000
+  // word slots to the words each user teaches it.
+  std::size_t wordLimit = 200000;
 };
 
 struct BuildSummary {
@@ -38,6 +46,15 @@ struct BuildSummary {
   std::size_t heldOutStoryWords = 0;
   std::size_t heldOutDocuments = 0;
   std::size_t heldOutStories = 0;
+  std::size_t estimatedWords = 0;     // spelling-list forms no corpus attests
+  std::size_t wordsWithoutClass = 0;  // "___" not counted
+  // Held-out treebank words (tokens): all, those whose dictionary class is
+  // their tag, those the training part never tags, and those of them whose
+  // inferred class is their tag.
+  std::size_t heldOutTaggedWords = 0;
+  std::size_t heldOutClassesRight = 0;
+  std::size_t heldOutUntaggedWords = 0;
+  std::size_t heldOutInferredRight = 0;
 };
 
 // Reads the corpora, writes the six files into the output folder (created
@@ -45,5 +62,21 @@ struct BuildSummary {
 // nothing and sets `error` (naming the file) when a source cannot be read or
 // a file cannot be written.
 std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::string& error);
+
+// Share of the letter-bearing words of a text that a dictionary holds.
+struct TextCoverage {
+  std::string path;
+  std::size_t words = 0;  // lower-cased, in the current spelling
+  std::size_t found = 0;
+};
+
+// Reads the words of `wordFile` (a geral.pal) and measures each text
+// (UTF-8 or Windows-1252) against them, respelling its words as the build
+// does (spelling list and pairs of the corpora folder). Returns nothing and
+// sets `error` when a file cannot be read.
+std::optional<std::vector<TextCoverage>> MeasureCoverage(const BuildOptions& options,
+                                                         const std::string& wordFile,
+                                                         const std::vector<std::string>& texts,
+                                                         std::string& error);
 
 }  // namespace vorelio::builder

@@ -1,12 +1,14 @@
 // predarin-build-dictionary: builds the general dictionary files from the
-// public corpora.
+// public corpora, or measures how much of a text a built dictionary holds.
 //
 //   predarin-build-dictionary --corpora DIR --out DIR [--heldout DIR]
-//                             [--pictograms MAPPING.tsv]
+//                             [--pictograms MAPPING.tsv] [--hunspell DIR]
+//   predarin-build-dictionary --corpora DIR --out DIR --coverage TEXT...
 
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/dictionary-builder/DictionaryBuilder.h"
 
@@ -15,7 +17,28 @@ namespace {
 void PrintUsage() {
   std::fprintf(stderr,
                "usage: predarin-build-dictionary --corpora DIR --out DIR [--heldout DIR]"
-               " [--pictograms MAPPING.tsv]\n");
+               " [--pictograms MAPPING.tsv] [--hunspell DIR]\n"
+               "       predarin-build-dictionary --corpora DIR --out DIR --coverage TEXT...\n");
+}
+
+double Percent(std::size_t part, std::size_t whole) {
+  return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
+}
+
+int ReportCoverage(const vorelio::builder::BuildOptions& options,
+                   const std::vector<std::string>& texts) {
+  std::string error;
+  const auto coverage = vorelio::builder::MeasureCoverage(
+      options, options.outputFolder + "/geral.pal", texts, error);
+  if (!coverage) {
+    std::fprintf(stderr, "predarin-build-dictionary: %s\n", error.c_str());
+    return 1;
+  }
+  for (const auto& text : *coverage) {
+    std::printf("%s: %zu of %zu words (%.2f%%)\n", text.path.c_str(), text.found, text.words,
+                Percent(text.found, text.words));
+  }
+  return 0;
 }
 
 }  // namespace
@@ -23,11 +46,16 @@ void PrintUsage() {
 int main(int argc, char** argv) {
   vorelio::builder::BuildOptions options;
   options.heldOutFolder = "bench/texts";
+  std::vector<std::string> coverageTexts;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (i + 1 >= argc) {
       PrintUsage();
       return 2;
+    }
+    if (argument == "--coverage") {
+      while (i + 1 < argc) coverageTexts.emplace_back(argv[++i]);
+      break;
     }
     const std::string value = argv[++i];
     if (argument == "--corpora") {
@@ -38,6 +66,8 @@ int main(int argc, char** argv) {
       options.heldOutFolder = value;
     } else if (argument == "--pictograms") {
       options.pictogramMapping = value;
+    } else if (argument == "--hunspell") {
+      options.hunspellFolder = value;
     } else {
       PrintUsage();
       return 2;
@@ -47,6 +77,7 @@ int main(int argc, char** argv) {
     PrintUsage();
     return 2;
   }
+  if (!coverageTexts.empty()) return ReportCoverage(options, coverageTexts);
 
   std::string error;
   const auto summary = vorelio::builder::BuildDictionary(options, error);
@@ -54,7 +85,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "predarin-build-dictionary: %s\n", error.c_str());
     return 1;
   }
-  std::printf("words %zu (pictograms %zu)\n", summary->words, summary->pictograms);
+  std::printf("words %zu (pictograms %zu, spelling-list forms with estimated frequency %zu)\n",
+              summary->words, summary->pictograms, summary->estimatedWords);
+  std::printf("words without class %zu\n", summary->wordsWithoutClass);
   std::printf("word pairs %zu\n", summary->pairs);
   std::printf("classes %zu\n", summary->classes);
   std::printf("class pairs %zu\n", summary->classPairs);
@@ -63,5 +96,11 @@ int main(int argc, char** argv) {
   std::printf("held out: %zu news documents (%zu words), %zu stories (%zu words)\n",
               summary->heldOutDocuments, summary->heldOutNewsWords, summary->heldOutStories,
               summary->heldOutStoryWords);
+  std::printf("classes of held-out treebank words: %zu of %zu right (%.2f%%); inferred for"
+              " words the training part does not tag: %zu of %zu right (%.2f%%)\n",
+              summary->heldOutClassesRight, summary->heldOutTaggedWords,
+              Percent(summary->heldOutClassesRight, summary->heldOutTaggedWords),
+              summary->heldOutInferredRight, summary->heldOutUntaggedWords,
+              Percent(summary->heldOutInferredRight, summary->heldOutUntaggedWords));
   return 0;
 }
