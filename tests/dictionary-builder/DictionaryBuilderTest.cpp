@@ -68,7 +68,11 @@ class DictionaryBuilderTest : public ::testing::Test {
   }
 
   BuildOptions Options(const std::string& out) const {
-    BuildOptions options{corpora_.Path(), out, out + "held", corpora_.Path() + "MAPPING.tsv"};
+    BuildOptions options;
+    options.corporaFolder = corpora_.Path();
+    options.outputFolder = out;
+    options.heldOutFolder = out + "held";
+    options.pictogramMapping = corpora_.Path() + "MAPPING.tsv";
     options.hunspellFolder = corpora_.Path() + "hunspell";
     return options;
   }
@@ -96,7 +100,7 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
             // or the class of its ending ("voltou", "faro", "banho").
             "[casa|de|banho] 100 NOUN\n"
             "[gata] 70 NOUN\n"
-            "___ 17\n"
+            "___ 500\n"
             "a 6000 DET\n"
             "ação 1030 NOUN\n"
             "faro 4 NOUN\n"
@@ -110,26 +114,33 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
             "zebra 90 NOUN\n"
             "zebras 2 NOUN\n");
   const std::string pairs = Cp1252ToUtf8(output_.Read("geral.par"));
-  // Raw pair counts (a: ação 5, gata 4, zebra 8; zebra: partiu 4, voltou 4)
-  // are scaled so that each first word's pairs add up to its frequency:
-  // a ação = 5 / 17 x 6000 = 1765, zebra partiu = 4 / 8 x 90 = 45.
+  // Raw pair counts weigh 20 per treebank and 40 per story occurrence (a:
+  // ação 100, gata 80, zebra 320) and are scaled so that each first word's
+  // pairs add up to its frequency: a ação = 100 / 500 x 6000 = 1200.
+  // "partiu a" joins the story's two sentences. "ação voltou" and "gata
+  // voltou" are successors by class (a noun is followed by a verb): "ação"
+  // has one distinct successor in 5 occurrences, so 1/6 of its pairs go to
+  // them, in proportion to the verbs' frequencies (voltou 1605 of 5055).
   EXPECT_EQ(pairs,
-            "___ a 17\n"
-            "a ação 1765\n"
-            "a gata 1412\n"
-            "a zebra 2824\n"
-            "ação partiu 1030\n"
-            "gata partiu 70\n"
+            "___ a 500\n"
+            "a ação 1200\n"
+            "a gata 960\n"
+            "a zebra 3840\n"
+            "ação partiu 969\n"
+            "ação voltou 61\n"
+            "gata partiu 65\n"
+            "gata voltou 5\n"
+            "partiu a 3450\n"
             "zebra partiu 45\n"
             "zebra voltou 45\n");
   EXPECT_EQ(output_.Read("geral.cg"), "DET 9\nNOUN 9\nVERB 9\n");
   EXPECT_EQ(output_.Read("geral.pcg"), "DET NOUN 9\nNOUN VERB 9\n");
   const std::string sentences = Cp1252ToUtf8(output_.Read("geral.frs"));
-  EXPECT_NE(sentences.find("___ 13\n"), std::string::npos);
+  EXPECT_NE(sentences.find("___ 17\n"), std::string::npos);  // 9 documents, 4 stories x 2
   EXPECT_NE(sentences.find("a|ação|partiu. 5\n"), std::string::npos);
   const std::string sentencePairs = Cp1252ToUtf8(output_.Read("geral.paf"));
-  EXPECT_NE(sentencePairs.find("a|zebra|partiu. a|zebra|voltou! 4\n"), std::string::npos);
-  EXPECT_NE(sentencePairs.find("___ a|zebra|partiu. 4\n"), std::string::npos);
+  EXPECT_NE(sentencePairs.find("a|zebra|partiu. a|zebra|voltou! 8\n"), std::string::npos);
+  EXPECT_NE(sentencePairs.find("___ a|zebra|partiu. 8\n"), std::string::npos);
 
   // The held-out words are in the table as forms of the spelling list, but
   // nothing of the held-out text is counted.
@@ -195,6 +206,66 @@ TEST_F(DictionaryBuilderTest, CoverageCountsRespelledWordsWithLetters) {
   EXPECT_FALSE(MeasureCoverage(Options(output_.Path()), output_.Path() + "geral.pal",
                                {output_.Path() + "missing.txt"}, error));
   EXPECT_NE(error.find("missing.txt"), std::string::npos);
+}
+
+TEST_F(DictionaryBuilderTest, ConversationsAndRunningTextAddPairsAndSentencesButNotTheHeldOutPart) {
+  const fs::path project = fs::path(corpora_.Path()) / "project";
+  // Five conversations in the first file: the 5th is held out.
+  WriteFile(project / "conversation/a.txt",
+            "# conversa — written for Vorelio, CC BY-SA 4.0\n\n"
+            "Bom dia!\nBom dia, avó.\n\n"
+            "Tenho fome.\nQueres sopa?\n\n"
+            "Bom dia!\n\n"
+            "Olá! Quero uma videochamada.\n\n"
+            "Obrigado.\n");
+  WriteFile(project / "conversation/b.txt", "Tenho fome.\n");
+  // Running text: the 5th document of the installation guide is held out;
+  // the other file is used whole.
+  WriteFile(project / "debian/debian-installation-guide.txt",
+            "A zebra partiu.\n\nA gata partiu.\n\nA zebra voltou.\n\nA gata voltou.\n\n"
+            "A raposa voltou.\n");
+  WriteFile(project / "debian/outro.txt", "A lebre voltou. A gata partiu.\n");
+  BuildOptions options = Options(output_.Path());
+  options.projectCorporaFolder = project.string();
+  std::string error;
+  const auto summary = BuildDictionary(options, error);
+  ASSERT_TRUE(summary) << error;
+  EXPECT_EQ(summary->conversations, 6u);
+  EXPECT_EQ(summary->heldOutConversations, 1u);
+  EXPECT_EQ(summary->runningTextDocuments, 6u);
+  EXPECT_EQ(summary->heldOutFormalDocuments, 1u);
+  EXPECT_EQ(output_.Read("held/heldout-conversation.txt"), "Obrigado.\n");
+  EXPECT_EQ(output_.Read("held/heldout-formal.txt"), "A raposa voltou.\n");
+
+  const std::string words = Cp1252ToUtf8(output_.Read("geral.pal"));
+  const std::string pairs = Cp1252ToUtf8(output_.Read("geral.par"));
+  const std::string sentences = Cp1252ToUtf8(output_.Read("geral.frs"));
+  const std::string sentencePairs = Cp1252ToUtf8(output_.Read("geral.paf"));
+  // The phrase set's words stand without the spelling list; its sentences
+  // weigh 20 each, chained through a conversation, the first after "___".
+  EXPECT_NE(words.find("\nvideochamada "), std::string::npos);
+  EXPECT_NE(sentences.find("\nbom|dia! 40\n"), std::string::npos);
+  EXPECT_NE(sentences.find("\ntenho|fome. 40\n"), std::string::npos);
+  EXPECT_NE(sentencePairs.find("___ tenho|fome. 40\n"), std::string::npos);
+  EXPECT_NE(sentencePairs.find("tenho|fome. queres|sopa? 20\n"), std::string::npos);
+  EXPECT_NE(sentencePairs.find("olá! quero|uma|videochamada. 20\n"), std::string::npos);
+  // Word pairs of a message run across its sentences.
+  EXPECT_NE(pairs.find("\nolá quero "), std::string::npos);
+  EXPECT_NE(pairs.find("\nbom dia "), std::string::npos);
+  // Running text gives words and pairs, across sentences too, but no
+  // sentences.
+  EXPECT_NE(pairs.find("\nlebre voltou "), std::string::npos);
+  EXPECT_NE(pairs.find("\nvoltou a "), std::string::npos);
+  EXPECT_EQ(sentences.find("lebre"), std::string::npos);
+  // Nothing of the held-out parts.
+  for (const std::string& file : {words, pairs, sentences, sentencePairs}) {
+    EXPECT_EQ(file.find("obrigado"), std::string::npos);
+  }
+  EXPECT_EQ(pairs.find("raposa"), std::string::npos);
+
+  fs::remove_all(project / "debian");
+  EXPECT_FALSE(BuildDictionary(options, error));
+  EXPECT_NE(error.find("debian"), std::string::npos);
 }
 
 TEST_F(DictionaryBuilderTest, SameInputGivesTheSameBytes) {

@@ -15,7 +15,9 @@
 #include "platform/PosixFileSystem.h"
 #include "common/Text.h"
 #include "tools/dictionary-builder/AffixExpander.h"
+#include "tools/dictionary-builder/BackoffSuccessors.h"
 #include "tools/dictionary-builder/ConlluReader.h"
+#include "tools/dictionary-builder/ConversationReader.h"
 #include "tools/dictionary-builder/DictionaryWriter.h"
 #include "tools/dictionary-builder/FrequencyEstimate.h"
 #include "tools/dictionary-builder/FrequencyListReader.h"
@@ -36,11 +38,34 @@ namespace fs = std::filesystem;
 // words of written and everyday text a little; stories count double.
 constexpr int64_t kTreebankWeight = 200;
 constexpr int64_t kStoryWeight = 400;
+// Conversation messages count most: their 20,000 words are what users
+// write, and lift "quero", "preciso", "fome" among the words of a first
+// letter. The technical running text (400,000 words) counts only a little.
+constexpr int64_t kConversationWordWeight = 1500;
+constexpr int64_t kRunningTextWordWeight = 20;
 // Words attested only in the small corpora rank below every word of the
-// subtitle list (whose smallest count is 93).
+// subtitle list (whose smallest count is 93); the running text adds at most
+// one step.
 constexpr int64_t kCorpusOnlyBase = 30;
 constexpr int64_t kCorpusOnlyStep = 10;
 constexpr int64_t kCorpusOnlyCeiling = 90;
+// How much one occurrence counts in the word pairs, sentences and sentence
+// pairs, by source. Conversation messages are what users write, so they
+// outweigh the newspaper six to one and their sentences come first; the
+// stories are everyday text too. The technical running text is the largest
+// source and the least like a user's messages: its pairs weigh a twentieth
+// of the newspaper's and mostly fill in pairs no other source has, and its
+// sentences are not used (their licences do not allow shipping them, and
+// they would make poor suggestions). Chosen with predarin-simulate on the
+// held-out texts (data/DICTIONARY-SOURCES.md).
+struct SourceWeights {
+  int64_t pair;
+  int64_t sentence;
+};
+constexpr SourceWeights kTreebankWeights{20, 1};
+constexpr SourceWeights kStoryWeights{40, 2};
+constexpr SourceWeights kConversationWeights{120, 20};
+constexpr SourceWeights kRunningTextWeights{1, 0};
 // A pictogram whose words are unknown still gets a modest frequency.
 constexpr int64_t kPictogramDefaultFrequency = 100;
 // Sentences of this length or more are not added by the program either.
@@ -56,6 +81,8 @@ struct Sources {
   std::string offensive;
   std::vector<std::pair<std::string, std::string>> stories;  // file name, contents
   std::string pictograms;
+  std::vector<std::pair<std::string, std::string>> conversations;  // file name, contents
+  std::vector<std::pair<std::string, std::string>> runningTexts;   // file name, contents
   std::string affixRules;  // Windows-1252
   std::string stemList;    // Windows-1252
 };
@@ -68,6 +95,29 @@ bool ReadSource(const fs::path& path, std::string& out, std::string& error) {
     return false;
   }
   out = std::move(*contents);
+  return true;
+}
+
+// The files of a folder with the extension, in byte order of their names.
+bool ReadFolder(const fs::path& folder, const std::string& extension,
+                std::vector<std::pair<std::string, std::string>>& out, std::string& error) {
+  std::error_code failure;
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(folder, failure)) {
+    if (entry.path().extension() == extension) files.push_back(entry.path());
+  }
+  if (failure) {
+    error = "cannot read " + folder.string();
+    return false;
+  }
+  std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+    return ByteLess()(a.filename().string(), b.filename().string());
+  });
+  for (const fs::path& file : files) {
+    std::string contents;
+    if (!ReadSource(file, contents, error)) return false;
+    out.emplace_back(file.filename().string(), std::move(contents));
+  }
   return true;
 }
 
@@ -85,23 +135,15 @@ bool ReadSources(const BuildOptions& options, Sources& sources, std::string& err
       !ReadSource(root / "languagetool-pt" / "offensive_utf.out", sources.offensive, error)) {
     return false;
   }
-  const fs::path storyFolder = root / "asp-stories-pt" / "stories";
-  std::error_code failure;
-  std::vector<fs::path> storyFiles;
-  for (const auto& entry : fs::directory_iterator(storyFolder, failure)) {
-    if (entry.path().extension() == ".md") storyFiles.push_back(entry.path());
-  }
-  if (failure) {
-    error = "cannot read " + storyFolder.string();
+  if (!ReadFolder(root / "asp-stories-pt" / "stories", ".md", sources.stories, error)) {
     return false;
   }
-  std::sort(storyFiles.begin(), storyFiles.end(), [](const fs::path& a, const fs::path& b) {
-    return ByteLess()(a.filename().string(), b.filename().string());
-  });
-  for (const fs::path& file : storyFiles) {
-    std::string contents;
-    if (!ReadSource(file, contents, error)) return false;
-    sources.stories.emplace_back(file.filename().string(), std::move(contents));
+  if (!options.projectCorporaFolder.empty()) {
+    const fs::path project = options.projectCorporaFolder;
+    if (!ReadFolder(project / "conversation", ".txt", sources.conversations, error) ||
+        !ReadFolder(project / "debian", ".txt", sources.runningTexts, error)) {
+      return false;
+    }
   }
   if (!options.pictogramMapping.empty() &&
       !ReadSource(options.pictogramMapping, sources.pictograms, error)) {
@@ -133,6 +175,7 @@ class CorpusCounts {
 
   void AddTreebankDocument(const TreebankDocument& document) {
     std::string previousSentence(kStartOfTextWord);
+    std::string lastWord;
     for (const TreebankSentence& sentence : document.sentences) {
       std::vector<std::string> words;
       std::string previousClass;
@@ -147,30 +190,52 @@ class CorpusCounts {
         if (!previousClass.empty()) ++classPairs_[{previousClass, token.wordClass}];
         previousClass = token.wordClass;
       }
-      AddWordSequence(words);
-      AddSentence(sentence.text, previousSentence);
+      AddWordSequence(words, kTreebankWeights.pair, lastWord);
+      AddSentenceCp1252(Utf8ToCp1252(sentence.text, 0), previousSentence,
+                        kTreebankWeights.sentence);
     }
   }
 
   void AddStory(const Story& story) {
     std::string previousSentence(kStartOfTextWord);
     for (const std::string& paragraph : story.paragraphs) {
-      const std::string text = Utf8ToCp1252(paragraph, 0);
-      for (const std::string& sentence : SplitSentences(text)) {
-        std::vector<std::string> words;
-        for (const std::string& raw : SplitWords(sentence)) {
-          const std::string word = normaliser_.Normalise(raw);
-          words.push_back(word);
-          ++storyWords_[word];
-        }
-        AddWordSequence(words);
-        AddSentenceCp1252(sentence, previousSentence);
+      AddParagraph(paragraph, storyWords_, kStoryWeights, previousSentence);
+    }
+  }
+
+  // A conversation: word pairs within each message, across its sentences
+  // too (its first word after "___"), its sentences chained through the
+  // whole conversation, the first one after "___".
+  void AddConversation(const Conversation& conversation) {
+    std::string previousSentence(kStartOfTextWord);
+    for (const std::string& message : conversation) {
+      const std::string text = Utf8ToCp1252(message, 0);
+      std::vector<std::string> words;
+      for (const std::string& raw : SplitWords(text)) {
+        words.push_back(normaliser_.Normalise(raw));
+        ++conversationWords_[words.back()];
       }
+      std::string lastWord;
+      AddWordSequence(words, kConversationWeights.pair, lastWord);
+      for (const std::string& sentence : SplitSentences(text)) {
+        AddSentenceCp1252(sentence, previousSentence, kConversationWeights.sentence);
+      }
+    }
+  }
+
+  // One document of running text, one paragraph per line: words and word
+  // pairs only (kRunningTextWeights holds no sentence weight).
+  void AddRunningText(const Document& document) {
+    std::string previousSentence(kStartOfTextWord);
+    for (const std::string& paragraph : document) {
+      AddParagraph(paragraph, runningTextWords_, kRunningTextWeights, previousSentence);
     }
   }
 
   const std::map<std::string, int64_t>& TreebankWords() const { return treebankWords_; }
   const std::map<std::string, int64_t>& StoryWords() const { return storyWords_; }
+  const std::map<std::string, int64_t>& ConversationWords() const { return conversationWords_; }
+  const std::map<std::string, int64_t>& RunningTextWords() const { return runningTextWords_; }
   const std::map<std::string, std::map<std::string, int64_t>>& WordClasses() const {
     return wordClasses_;
   }
@@ -181,6 +246,8 @@ class CorpusCounts {
   const std::map<std::pair<std::string, std::string>, int64_t>& WordPairs() const {
     return wordPairs_;
   }
+  // How often each word was seen first in a pair, whatever the weight.
+  const std::map<std::string, int64_t>& FirstOccurrences() const { return firstOccurrences_; }
   const std::map<std::string, int64_t>& Sentences() const { return sentences_; }
   const std::map<std::pair<std::string, std::string>, int64_t>& SentencePairs() const {
     return sentencePairs_;
@@ -191,20 +258,45 @@ class CorpusCounts {
     return TreebankWord(surface, normaliser_);
   }
 
-  void AddWordSequence(const std::vector<std::string>& words) {
-    if (words.empty()) return;
-    ++wordPairs_[{std::string(kStartOfTextWord), words.front()}];
-    for (std::size_t i = 1; i < words.size(); ++i) ++wordPairs_[{words[i - 1], words[i]}];
+  void AddParagraph(const std::string& utf8, std::map<std::string, int64_t>& wordCounts,
+                    const SourceWeights& weights, std::string& previousSentence) {
+    const std::string text = Utf8ToCp1252(utf8, 0);
+    std::string lastWord;
+    for (const std::string& sentence : SplitSentences(text)) {
+      std::vector<std::string> words;
+      for (const std::string& raw : SplitWords(sentence)) {
+        words.push_back(normaliser_.Normalise(raw));
+        ++wordCounts[words.back()];
+      }
+      AddWordSequence(words, weights.pair, lastWord);
+      if (weights.sentence > 0) AddSentenceCp1252(sentence, previousSentence, weights.sentence);
+    }
   }
 
-  void AddSentence(const std::string& utf8, std::string& previous) {
-    AddSentenceCp1252(Utf8ToCp1252(utf8, 0), previous);
+  // The pairs of one sentence, its first word after "___" and, when a
+  // sentence of the same paragraph or document came before, after that
+  // sentence's last word as well: the program predicts and learns the first
+  // word of a sentence after the last word before it. `lastWord` becomes
+  // this sentence's last word.
+  void AddWordSequence(const std::vector<std::string>& words, int64_t weight,
+                       std::string& lastWord) {
+    if (words.empty()) return;
+    wordPairs_[{std::string(kStartOfTextWord), words.front()}] += weight;
+    if (!lastWord.empty()) {
+      wordPairs_[{lastWord, words.front()}] += weight;
+      ++firstOccurrences_[lastWord];
+    }
+    for (std::size_t i = 1; i < words.size(); ++i) {
+      wordPairs_[{words[i - 1], words[i]}] += weight;
+      ++firstOccurrences_[words[i - 1]];
+    }
+    lastWord = words.back();
   }
 
   // Keeps the sentence as a user would write it in the current spelling;
   // sentences with offensive words are left out and break the chain of
   // sentence pairs.
-  void AddSentenceCp1252(const std::string& text, std::string& previous) {
+  void AddSentenceCp1252(const std::string& text, std::string& previous, int64_t weight) {
     std::string cleaned = text;
     std::replace(cleaned.begin(), cleaned.end(), '|', '/');
     cleaned = RewriteWords(cleaned, [this](const std::string& word) {
@@ -219,8 +311,8 @@ class CorpusCounts {
       previous.clear();
       return;
     }
-    ++sentences_[normalised];
-    if (!previous.empty()) ++sentencePairs_[{previous, normalised}];
+    sentences_[normalised] += weight;
+    if (!previous.empty()) sentencePairs_[{previous, normalised}] += weight;
     previous = normalised;
   }
 
@@ -228,10 +320,13 @@ class CorpusCounts {
   const VocabularyFilter& filter_;
   std::map<std::string, int64_t> treebankWords_;
   std::map<std::string, int64_t> storyWords_;
+  std::map<std::string, int64_t> conversationWords_;
+  std::map<std::string, int64_t> runningTextWords_;
   std::map<std::string, std::map<std::string, int64_t>> wordClasses_;
   std::map<std::string, int64_t> classes_;
   std::map<std::pair<std::string, std::string>, int64_t> classPairs_;
   std::map<std::pair<std::string, std::string>, int64_t> wordPairs_;
+  std::map<std::string, int64_t> firstOccurrences_;
   std::map<std::string, int64_t> sentences_;
   std::map<std::pair<std::string, std::string>, int64_t> sentencePairs_;
 };
@@ -490,6 +585,36 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
       counts.AddStory(stories[i]);
     }
   }
+  std::vector<Conversation> conversations;
+  for (const auto& [name, contents] : sources.conversations) {
+    for (Conversation& conversation : ReadConversations(contents)) {
+      conversations.push_back(std::move(conversation));
+    }
+  }
+  std::vector<const Conversation*> heldOutConversations;
+  for (std::size_t i = 0; i < conversations.size(); ++i) {
+    if (IsHeldOutConversation(i)) {
+      heldOutConversations.push_back(&conversations[i]);
+    } else {
+      counts.AddConversation(conversations[i]);
+    }
+  }
+  summary.conversations = conversations.size();
+  std::vector<Document> formalDocuments;  // of the held-out file, all kept for the pointers
+  std::vector<const Document*> heldOutFormal;
+  for (const auto& [name, contents] : sources.runningTexts) {
+    std::vector<Document> documents = ReadDocuments(contents);
+    summary.runningTextDocuments += documents.size();
+    const bool formal = name == kFormalTextFile;
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+      if (formal && IsHeldOutFormalDocument(i)) continue;
+      counts.AddRunningText(documents[i]);
+    }
+    if (formal) formalDocuments = std::move(documents);
+  }
+  for (std::size_t i = 0; i < formalDocuments.size(); ++i) {
+    if (IsHeldOutFormalDocument(i)) heldOutFormal.push_back(&formalDocuments[i]);
+  }
 
   // The vocabulary: words of the subtitle list and of the corpora that a
   // user in Portugal may be offered.
@@ -497,23 +622,37 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   for (const auto& [word, count] : subtitleCounts) candidates.insert(word);
   for (const auto& [word, count] : counts.TreebankWords()) candidates.insert(word);
   for (const auto& [word, count] : counts.StoryWords()) candidates.insert(word);
+  for (const auto& [word, count] : counts.ConversationWords()) candidates.insert(word);
+  for (const auto& [word, count] : counts.RunningTextWords()) candidates.insert(word);
 
   std::map<std::string, WordEntry> vocabulary;
   for (const std::string& word : candidates) {
     const int64_t subtitles = CountOf(subtitleCounts, word);
     const int64_t treebank = CountOf(counts.TreebankWords(), word);
     const int64_t story = CountOf(counts.StoryWords(), word);
-    const bool attested = treebank + story > 0;
-    if (!VocabularyFilter::IsWellFormed(word) || filter.IsOffensive(word) ||
-        !filter.IsValidSpelling(word, attested) || (!attested && filter.IsBrazilianOnly(word))) {
+    const int64_t conversation = CountOf(counts.ConversationWords(), word);
+    const int64_t runningText = CountOf(counts.RunningTextWords(), word);
+    // European text: its names and its words are kept even when the
+    // subtitles hint at Brazil. The translated technical text is not
+    // trusted that far ("arquivo", "você").
+    const bool attested = treebank + story + conversation > 0;
+    // The phrase set is written in the current European spelling, so its
+    // words stand even where the spelling list lacks them ("videochamada").
+    const bool spelled = conversation > 0 || filter.IsValidSpelling(word, attested);
+    if (!VocabularyFilter::IsWellFormed(word) || filter.IsOffensive(word) || !spelled ||
+        (!attested && filter.IsBrazilianOnly(word))) {
       continue;
     }
     WordEntry entry{word, 0, {}};
     if (subtitles > 0) {
-      entry.frequency = subtitles + kTreebankWeight * treebank + kStoryWeight * story;
+      entry.frequency = subtitles + kTreebankWeight * treebank + kStoryWeight * story +
+                        kConversationWordWeight * conversation +
+                        kRunningTextWordWeight * runningText;
     } else {
-      entry.frequency = std::min(kCorpusOnlyCeiling,
-                                 kCorpusOnlyBase + kCorpusOnlyStep * (treebank + 2 * story));
+      entry.frequency = std::min(
+          kCorpusOnlyCeiling,
+          kCorpusOnlyBase + kCorpusOnlyStep * (treebank + 2 * story + 2 * conversation) +
+              std::min<int64_t>(runningText, kCorpusOnlyStep));
     }
     if (const auto classes = counts.WordClasses().find(word);
         classes != counts.WordClasses().end()) {
@@ -522,20 +661,6 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     vocabulary.emplace(word, std::move(entry));
   }
 
-  // Word pairs between entries, and the start-of-text word.
-  std::vector<PairEntry> wordPairs;
-  int64_t sentenceStarts = 0;
-  for (const auto& [key, count] : counts.WordPairs()) {
-    const bool fromStart = key.first == kStartOfTextWord;
-    if ((!fromStart && vocabulary.count(key.first) == 0) || vocabulary.count(key.second) == 0) {
-      continue;
-    }
-    if (fromStart) sentenceStarts += count;
-    wordPairs.push_back({key.first, key.second, count});
-  }
-  vocabulary.emplace(std::string(kStartOfTextWord),
-                     WordEntry{std::string(kStartOfTextWord), std::max<int64_t>(sentenceStarts, 1), {}});
-  ScalePairsToWordFrequencies(wordPairs, vocabulary);
 
   // Pictograms, as frequent as the words they stand for.
   std::set<std::string> pictogramNames;
@@ -608,8 +733,8 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     const double expectation = count > 0.0 ? count : shares.ExpectedCountWithoutStem();
     estimated.push_back({word, EstimateFrequency(expectation)});
   }
-  const std::size_t room =
-      options.wordLimit > vocabulary.size() ? options.wordLimit - vocabulary.size() : 0;
+  const std::size_t taken = vocabulary.size() + 1;  // "___" comes with the pairs
+  const std::size_t room = options.wordLimit > taken ? options.wordLimit - taken : 0;
   for (EstimatedForm& form : ChooseEstimatedForms(std::move(estimated), room)) {
     vocabulary.emplace(form.text, WordEntry{form.text, form.frequency, {}});
     ++summary.estimatedWords;
@@ -626,6 +751,23 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     if (entry.wordClass.empty()) ++summary.wordsWithoutClass;
   }
   MeasureClasses(heldOutDocuments, normaliser, counts, vocabulary, inference, summary);
+
+  // Word pairs between entries, and the start-of-text word.
+  std::vector<PairEntry> wordPairs;
+  int64_t sentenceStarts = 0;
+  for (const auto& [key, count] : counts.WordPairs()) {
+    const bool fromStart = key.first == kStartOfTextWord;
+    if ((!fromStart && vocabulary.count(key.first) == 0) || vocabulary.count(key.second) == 0) {
+      continue;
+    }
+    if (fromStart) sentenceStarts += count;
+    wordPairs.push_back({key.first, key.second, count});
+  }
+  summary.backoffPairs = AddBackoffSuccessors(wordPairs, counts.FirstOccurrences(), vocabulary,
+                                              counts.ClassPairs());
+  vocabulary.emplace(std::string(kStartOfTextWord),
+                     WordEntry{std::string(kStartOfTextWord), std::max<int64_t>(sentenceStarts, 1), {}});
+  ScalePairsToWordFrequencies(wordPairs, vocabulary);
 
   // Sentences, with "___" so that the sentence pairs from it load.
   std::vector<SentenceEntry> sentences;
@@ -655,11 +797,16 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
 
   const std::string news = FormatHeldOutNews(heldOutDocuments);
   const std::string storyText = FormatHeldOutStories(heldOutStories);
+  const std::string conversationText = FormatHeldOutConversations(heldOutConversations);
+  const std::string formalText = FormatHeldOutDocuments(heldOutFormal);
   if (!options.heldOutFolder.empty()) {
     fs::create_directories(options.heldOutFolder, failure);
     const fs::path heldOut = options.heldOutFolder;
     if (!WriteOutput(heldOut, "heldout-news.txt", news, error) ||
-        !WriteOutput(heldOut, "heldout-stories.txt", storyText, error)) {
+        !WriteOutput(heldOut, "heldout-stories.txt", storyText, error) ||
+        (!heldOutConversations.empty() &&
+         !WriteOutput(heldOut, "heldout-conversation.txt", conversationText, error)) ||
+        (!heldOutFormal.empty() && !WriteOutput(heldOut, "heldout-formal.txt", formalText, error))) {
       return std::nullopt;
     }
   }
@@ -674,6 +821,10 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   summary.heldOutStoryWords = CountWords(storyText);
   summary.heldOutDocuments = heldOutDocuments.size();
   summary.heldOutStories = heldOutStories.size();
+  summary.heldOutConversations = heldOutConversations.size();
+  summary.heldOutConversationWords = CountWords(conversationText);
+  summary.heldOutFormalDocuments = heldOutFormal.size();
+  summary.heldOutFormalWords = CountWords(formalText);
   return summary;
 }
 

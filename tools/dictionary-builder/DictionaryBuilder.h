@@ -28,6 +28,11 @@ struct BuildOptions {
   // The folder of the European Portuguese stem list and affix rules
   // (pt_PT.dic, pt_PT.aff): categories and stems of the spelling list's forms.
   std::string hunspellFolder = "/usr/share/hunspell";
+  // The corpora gathered or written for this project (corpora/ of the
+  // repository): conversation/*.txt, the everyday phrase set, and
+  // debian/*.txt, running text of Debian's Portuguese documentation. Empty:
+  // neither is read.
+  std::string projectCorporaFolder;
   // The most entries geral.pal may hold: spelling-list forms no corpus
   // attests fill it up to here, leaving the rest of the program's 250,000
   // word slots to the words each user teaches it.
@@ -38,6 +43,7 @@ struct BuildSummary {
   std::size_t words = 0;  // entries of geral.pal, "___" and pictograms included
   std::size_t pictograms = 0;
   std::size_t pairs = 0;
+  std::size_t backoffPairs = 0;  // of `pairs`: successors by class (BackoffSuccessors.h)
   std::size_t classes = 0;
   std::size_t classPairs = 0;
   std::size_t sentences = 0;  // "___" included
@@ -46,6 +52,12 @@ struct BuildSummary {
   std::size_t heldOutStoryWords = 0;
   std::size_t heldOutDocuments = 0;
   std::size_t heldOutStories = 0;
+  std::size_t conversations = 0;  // read, held-out ones included
+  std::size_t heldOutConversations = 0;
+  std::size_t heldOutConversationWords = 0;
+  std::size_t runningTextDocuments = 0;  // read, held-out ones included
+  std::size_t heldOutFormalDocuments = 0;
+  std::size_t heldOutFormalWords = 0;
   std::size_t estimatedWords = 0;     // spelling-list forms no corpus attests
   std::size_t wordsWithoutClass = 0;  // "___" not counted
   // Held-out treebank words (tokens): all, those whose dictionary class is

@@ -6,6 +6,10 @@ bool IsHeldOutDocument(std::size_t index) { return index % 10 == 9; }
 
 bool IsHeldOutStory(std::size_t index) { return index % 5 == 4; }
 
+bool IsHeldOutConversation(std::size_t index) { return index % 5 == 4; }
+
+bool IsHeldOutFormalDocument(std::size_t index) { return index % 5 == 4; }
+
 std::string FormatHeldOutNews(const std::vector<const TreebankDocument*>& documents) {
   std::string out;
   for (const TreebankDocument* document : documents) {
@@ -27,6 +31,27 @@ std::string FormatHeldOutStories(const std::vector<const Story*>& stories) {
     for (const std::string& paragraph : story->paragraphs) out += paragraph + '\n';
   }
   return out;
+}
+
+namespace {
+
+std::string FormatBlocks(const std::vector<const std::vector<std::string>*>& blocks) {
+  std::string out;
+  for (const std::vector<std::string>* block : blocks) {
+    if (!out.empty()) out += '\n';
+    for (const std::string& line : *block) out += line + '\n';
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string FormatHeldOutConversations(const std::vector<const Conversation*>& conversations) {
+  return FormatBlocks(conversations);
+}
+
+std::string FormatHeldOutDocuments(const std::vector<const Document*>& documents) {
+  return FormatBlocks(documents);
 }
 
 std::size_t CountWords(std::string_view text) {

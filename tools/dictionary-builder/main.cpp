@@ -3,6 +3,7 @@
 //
 //   predarin-build-dictionary --corpora DIR --out DIR [--heldout DIR]
 //                             [--pictograms MAPPING.tsv] [--hunspell DIR]
+//                             [--project-corpora DIR]
 //   predarin-build-dictionary --corpora DIR --out DIR --coverage TEXT...
 
 #include <cstdio>
@@ -18,6 +19,7 @@ void PrintUsage() {
   std::fprintf(stderr,
                "usage: predarin-build-dictionary --corpora DIR --out DIR [--heldout DIR]"
                " [--pictograms MAPPING.tsv] [--hunspell DIR]\n"
+               "                                 [--project-corpora DIR]\n"
                "       predarin-build-dictionary --corpora DIR --out DIR --coverage TEXT...\n");
 }
 
@@ -66,6 +68,8 @@ int main(int argc, char** argv) {
       options.heldOutFolder = value;
     } else if (argument == "--pictograms") {
       options.pictogramMapping = value;
+    } else if (argument == "--project-corpora") {
+      options.projectCorporaFolder = value;
     } else if (argument == "--hunspell") {
       options.hunspellFolder = value;
     } else {
@@ -88,7 +92,7 @@ int main(int argc, char** argv) {
   std::printf("words %zu (pictograms %zu, spelling-list forms with estimated frequency %zu)\n",
               summary->words, summary->pictograms, summary->estimatedWords);
   std::printf("words without class %zu\n", summary->wordsWithoutClass);
-  std::printf("word pairs %zu\n", summary->pairs);
+  std::printf("word pairs %zu (by class %zu)\n", summary->pairs, summary->backoffPairs);
   std::printf("classes %zu\n", summary->classes);
   std::printf("class pairs %zu\n", summary->classPairs);
   std::printf("sentences %zu\n", summary->sentences);
@@ -96,6 +100,11 @@ int main(int argc, char** argv) {
   std::printf("held out: %zu news documents (%zu words), %zu stories (%zu words)\n",
               summary->heldOutDocuments, summary->heldOutNewsWords, summary->heldOutStories,
               summary->heldOutStoryWords);
+  std::printf("conversations %zu, held out %zu (%zu words)\n", summary->conversations,
+              summary->heldOutConversations, summary->heldOutConversationWords);
+  std::printf("running-text documents %zu, formal ones held out %zu (%zu words)\n",
+              summary->runningTextDocuments, summary->heldOutFormalDocuments,
+              summary->heldOutFormalWords);
   std::printf("classes of held-out treebank words: %zu of %zu right (%.2f%%); inferred for"
               " words the training part does not tag: %zu of %zu right (%.2f%%)\n",
               summary->heldOutClassesRight, summary->heldOutTaggedWords,
