@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace vorelio::builder {
 namespace {
@@ -25,61 +26,50 @@ std::map<std::string, int64_t> PairsOf(const std::vector<PairEntry>& pairs,
   return out;
 }
 
-// Nouns are followed by a conjunction 3 times in 4, by a verb once; verbs
-// by a noun.
-const std::map<std::pair<std::string, std::string>, int64_t> kClassPairs = {
-    {{"NOUN", "CCONJ"}, 30}, {{"NOUN", "VERB"}, 10}, {{"VERB", "NOUN"}, 5}};
-
 const std::map<std::string, WordEntry> kWords =
     Words({{"casa", 1000, "NOUN"}, {"gato", 500, "NOUN"}, {"raro", 20, "NOUN"},
-           {"e", 9000, "CCONJ"}, {"ou", 1000, "CCONJ"}, {"come", 800, "VERB"},
-           {"corre", 200, "VERB"}, {"[casa]", 1000, "NOUN"}, {"___", 50, ""},
-           {"olá", 700, ""}});
+           {"e", 9000, "CCONJ"}, {"come", 800, "VERB"}, {"corre", 200, "VERB"},
+           {"[casa]", 1000, "NOUN"}, {"___", 50, ""}, {"olá", 700, ""}});
 
-TEST(BackoffSuccessorsTest, AWordWithoutPairsGetsTheBestFollowersOfItsClass) {
-  std::vector<PairEntry> pairs;
-  const std::size_t added = AddBackoffSuccessors(pairs, {}, kWords, kClassPairs, {2, 30});
-  // "casa" and "gato" (nouns, frequent enough) each get the two best words
-  // after a noun: e (0.75 x 0.9) and come (0.25 x 0.8), not ou (0.75 x 0.1).
-  // Verbs get the two nouns. "raro" is too rare to get or be a successor;
-  // pictograms, "___" and words without class get nothing.
-  EXPECT_EQ(added, 8u);  // "corre" too
-  EXPECT_EQ(PairsOf(pairs, "casa"), (std::map<std::string, int64_t>{{"e", 675}, {"come", 200}}));
-  EXPECT_EQ(PairsOf(pairs, "gato"), PairsOf(pairs, "casa"));
-  const auto afterVerb = PairsOf(pairs, "come");
-  ASSERT_EQ(afterVerb.size(), 2u);
-  EXPECT_GT(afterVerb.at("casa"), afterVerb.at("gato"));
-  EXPECT_TRUE(PairsOf(pairs, "raro").empty());
-  EXPECT_TRUE(PairsOf(pairs, "[casa]").empty());
-  EXPECT_TRUE(PairsOf(pairs, "___").empty());
-  EXPECT_TRUE(PairsOf(pairs, "olá").empty());
-  for (const PairEntry& pair : pairs) {
-    EXPECT_NE(pair.second, "[casa]");
-    EXPECT_NE(pair.second, "raro");
+// Observed (weighted) pairs: after a noun, "e" 6 times in 8 and "come" 2
+// ("raro" is too rare to count, a pictogram never counts); after a verb,
+// "casa" 3 times in 4 and "gato" once.
+std::vector<PairEntry> ObservedPairs() {
+  return {{"gato", "e", 6},     {"gato", "come", 2},  {"gato", "raro", 5},
+          {"gato", "[casa]", 4}, {"come", "casa", 3}, {"corre", "gato", 1}};
+}
+const std::map<std::string, int64_t> kOccurrences = {{"gato", 9}, {"come", 3}, {"corre", 1}};
+
+TEST(BackoffSuccessorsTest, WordsGetWhatFollowsTheirClassInTheShareTheirPairsLeave) {
+  std::vector<PairEntry> pairs = ObservedPairs();
+  const std::size_t added = AddBackoffSuccessors(pairs, kOccurrences, kWords, {2, 30});
+  // Observed counts are scaled, never changed otherwise.
+  EXPECT_EQ(PairsOf(pairs, "gato"),
+            (std::map<std::string, int64_t>{
+                {"e", 6000}, {"come", 2000}, {"raro", 5000}, {"[casa]", 4000}}));
+  // "casa" has no pairs: all of its share goes to what follows a noun.
+  EXPECT_EQ(PairsOf(pairs, "casa"), (std::map<std::string, int64_t>{{"e", 750}, {"come", 250}}));
+  // "come" was seen 3 times with 1 distinct successor: a quarter of its
+  // whole (3000 / 0.75 = 4000) is left, and "gato" takes 1/4 of it; its own
+  // "casa" is not added again.
+  EXPECT_EQ(PairsOf(pairs, "come"), (std::map<std::string, int64_t>{{"casa", 3000}, {"gato", 250}}));
+  // "corre": once, one successor: half its whole (2000) is left, "casa"
+  // takes 3/4 of it.
+  EXPECT_EQ(PairsOf(pairs, "corre"), (std::map<std::string, int64_t>{{"gato", 1000}, {"casa", 750}}));
+  // Too rare, pictograms, "___", words without class or whose class has no
+  // observed followers: nothing.
+  for (const char* word : {"raro", "[casa]", "___", "olá", "e"}) {
+    EXPECT_TRUE(PairsOf(pairs, word).empty()) << word;
   }
+  EXPECT_EQ(added, 4u);
 }
 
-TEST(BackoffSuccessorsTest, ObservedPairsKeepTheShareTheirCountsExplain) {
-  // "casa" was seen 3 times first in a pair, with 1 distinct successor
-  // ("ou", weighted count 6): the unexplained share is 1 / (3 + 1), so the
-  // observed pair holds 3/4 of the whole and the added ones 1/4 between them
-  // in proportion to their class probability.
-  std::vector<PairEntry> pairs = {{"casa", "ou", 6}};
-  AddBackoffSuccessors(pairs, {{"casa", 3}}, kWords, kClassPairs, {2, 30});
-  const auto after = PairsOf(pairs, "casa");
-  ASSERT_EQ(after.size(), 3u);
-  EXPECT_EQ(after.at("ou"), 6 * kBackoffCountScale);  // scaled, not doubled
-  const double whole = 6.0 * kBackoffCountScale / 0.75;
-  EXPECT_NEAR(after.at("e"), whole * 0.25 * 0.675, 1.0);
-  EXPECT_NEAR(after.at("come"), whole * 0.25 * 0.2, 1.0);
-}
-
-TEST(BackoffSuccessorsTest, AnObservedSuccessorIsNotAddedAgainAndTheLimitHolds) {
-  std::vector<PairEntry> pairs = {{"casa", "e", 1}};
-  AddBackoffSuccessors(pairs, {{"casa", 1}}, kWords, kClassPairs, {1, 30});
-  // "e" was observed, so the one added successor is the next best, "come".
-  EXPECT_EQ(PairsOf(pairs, "casa"),
-            (std::map<std::string, int64_t>{{"e", kBackoffCountScale}, {"come", 200}}));
+TEST(BackoffSuccessorsTest, AtMostTheLimitPerWord) {
+  std::vector<PairEntry> pairs = ObservedPairs();
+  AddBackoffSuccessors(pairs, kOccurrences, kWords, {1, 30});
+  EXPECT_EQ(PairsOf(pairs, "casa"), (std::map<std::string, int64_t>{{"e", 750}}));
+  std::vector<PairEntry> none;
+  EXPECT_EQ(AddBackoffSuccessors(none, {}, kWords, {}), 0u);  // no pairs, no followers
 }
 
 }  // namespace

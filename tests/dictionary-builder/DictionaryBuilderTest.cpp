@@ -117,20 +117,22 @@ TEST_F(DictionaryBuilderTest, BuildsFilteredRespelledFilesWithoutTheHeldOutText)
   // Raw pair counts weigh 20 per treebank and 40 per story occurrence (a:
   // ação 100, gata 80, zebra 320) and are scaled so that each first word's
   // pairs add up to its frequency: a ação = 100 / 500 x 6000 = 1200.
-  // "partiu a" joins the story's two sentences. "ação voltou" and "gata
-  // voltou" are successors by class (a noun is followed by a verb): "ação"
-  // has one distinct successor in 5 occurrences, so 1/6 of its pairs go to
-  // them, in proportion to the verbs' frequencies (voltou 1605 of 5055).
+  // "partiu a" joins the story's two sentences. The rest are successors by
+  // class: after a noun came "partiu" 340 times in 500 and "voltou" 160;
+  // "ação" has one distinct successor in 5 occurrences, so 1/6 of its pairs
+  // go to "voltou" (its own "partiu" is not added again); "voltou" has no
+  // pairs of its own and takes what follows a verb, "a".
   EXPECT_EQ(pairs,
             "___ a 500\n"
             "a ação 1200\n"
             "a gata 960\n"
             "a zebra 3840\n"
-            "ação partiu 969\n"
-            "ação voltou 61\n"
+            "ação partiu 968\n"
+            "ação voltou 62\n"
             "gata partiu 65\n"
             "gata voltou 5\n"
             "partiu a 3450\n"
+            "voltou a 1605\n"
             "zebra partiu 45\n"
             "zebra voltou 45\n");
   EXPECT_EQ(output_.Read("geral.cg"), "DET 9\nNOUN 9\nVERB 9\n");

@@ -9,59 +9,59 @@
 namespace vorelio::builder {
 namespace {
 
-struct Candidate {
+bool TakesPart(const std::string& text, const WordEntry& entry, int64_t minimumFrequency) {
+  return !entry.wordClass.empty() && entry.frequency >= minimumFrequency &&
+         !IsPictogramWord(text) && text != kStartOfTextWord;
+}
+
+struct Follower {
   const std::string* word = nullptr;
   double probability = 0;  // of following a word of the class
 };
 
-// For each class, the words most likely to follow a word of that class:
-// P(class of w | class) x P(w | class of w).
-std::map<std::string, std::vector<Candidate>> BestFollowers(
-    const std::map<std::string, WordEntry>& words,
-    const std::map<std::pair<std::string, std::string>, int64_t>& classPairs,
+// For each class, the `keep` words that most often follow its words in the
+// observed pairs (weighted counts), most probable first.
+std::map<std::string, std::vector<Follower>> FollowersByClass(
+    const std::vector<PairEntry>& pairs, const std::map<std::string, WordEntry>& words,
     std::size_t keep, int64_t minimumFrequency) {
-  std::map<std::string, double> classTotals;  // word frequency per class
-  for (const auto& [text, entry] : words) {
-    if (entry.wordClass.empty() || IsPictogramWord(text) || text == kStartOfTextWord) continue;
-    classTotals[entry.wordClass] += static_cast<double>(entry.frequency);
-  }
-  std::map<std::string, double> firstTotals;  // class pairs per first class
-  for (const auto& [key, count] : classPairs) firstTotals[key.first] += static_cast<double>(count);
-
-  std::map<std::string, std::vector<Candidate>> followers;
-  for (const auto& [first, total] : firstTotals) {
-    std::vector<Candidate> best;
-    for (const auto& [text, entry] : words) {
-      if (entry.wordClass.empty() || entry.frequency < minimumFrequency ||
-          IsPictogramWord(text) || text == kStartOfTextWord) {
-        continue;
-      }
-      const auto pair = classPairs.find({first, entry.wordClass});
-      if (pair == classPairs.end()) continue;
-      const double probability = static_cast<double>(pair->second) / total *
-                                 static_cast<double>(entry.frequency) /
-                                 classTotals[entry.wordClass];
-      best.push_back({&text, probability});
+  std::map<std::string, std::map<const std::string*, double>> counts;
+  std::map<std::string, double> totals;
+  for (const PairEntry& pair : pairs) {
+    const auto first = words.find(pair.first);
+    const auto second = words.find(pair.second);
+    if (first == words.end() || second == words.end() || first->second.wordClass.empty() ||
+        !TakesPart(second->first, second->second, minimumFrequency)) {
+      continue;
     }
-    const auto better = [](const Candidate& a, const Candidate& b) {
+    counts[first->second.wordClass][&second->first] += static_cast<double>(pair.frequency);
+    totals[first->second.wordClass] += static_cast<double>(pair.frequency);
+  }
+  std::map<std::string, std::vector<Follower>> followers;
+  for (const auto& [wordClass, byWord] : counts) {
+    std::vector<Follower> best;
+    for (const auto& [word, count] : byWord) best.push_back({word, count / totals[wordClass]});
+    const auto better = [](const Follower& a, const Follower& b) {
       if (a.probability != b.probability) return a.probability > b.probability;
       return ByteLess()(*a.word, *b.word);
     };
     const std::size_t kept = std::min(keep, best.size());
     std::partial_sort(best.begin(), best.begin() + kept, best.end(), better);
     best.resize(kept);
-    followers[first] = std::move(best);
+    followers[wordClass] = std::move(best);
   }
   return followers;
 }
 
 }  // namespace
 
-std::size_t AddBackoffSuccessors(
-    std::vector<PairEntry>& pairs, const std::map<std::string, int64_t>& occurrences,
-    const std::map<std::string, WordEntry>& words,
-    const std::map<std::pair<std::string, std::string>, int64_t>& classPairs,
-    const BackoffOptions& options) {
+std::size_t AddBackoffSuccessors(std::vector<PairEntry>& pairs,
+                                 const std::map<std::string, int64_t>& occurrences,
+                                 const std::map<std::string, WordEntry>& words,
+                                 const BackoffOptions& options) {
+  // A word's own observed successors are skipped, so twice the limit are
+  // kept per class.
+  const auto followers = FollowersByClass(pairs, words, options.successorsPerWord * 2,
+                                          options.minimumFrequency);
   struct Observed {
     int64_t weighted = 0;
     std::set<std::string> successors;
@@ -74,14 +74,9 @@ std::size_t AddBackoffSuccessors(
     pair.frequency *= kBackoffCountScale;
   }
 
-  const auto followers =
-      BestFollowers(words, classPairs, options.successorsPerWord * 2, options.minimumFrequency);
   std::size_t added = 0;
   for (const auto& [text, entry] : words) {
-    if (entry.wordClass.empty() || entry.frequency < options.minimumFrequency ||
-        IsPictogramWord(text) || text == kStartOfTextWord) {
-      continue;
-    }
+    if (!TakesPart(text, entry, options.minimumFrequency)) continue;
     const auto best = followers.find(entry.wordClass);
     if (best == followers.end()) continue;
     const auto seen = observed.find(text);
@@ -102,12 +97,12 @@ std::size_t AddBackoffSuccessors(
     }
     const double unit = share * scale;
     std::size_t count = 0;
-    for (const Candidate& candidate : best->second) {
+    for (const Follower& follower : best->second) {
       if (count == options.successorsPerWord) break;
-      if (seen != observed.end() && seen->second.successors.count(*candidate.word) != 0) continue;
-      const auto frequency = std::llround(unit * candidate.probability);
+      if (seen != observed.end() && seen->second.successors.count(*follower.word) != 0) continue;
+      const auto frequency = std::llround(unit * follower.probability);
       if (frequency < 1) continue;
-      pairs.push_back({text, *candidate.word, frequency});
+      pairs.push_back({text, *follower.word, frequency});
       ++count;
       ++added;
     }

@@ -763,8 +763,8 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     if (fromStart) sentenceStarts += count;
     wordPairs.push_back({key.first, key.second, count});
   }
-  summary.backoffPairs = AddBackoffSuccessors(wordPairs, counts.FirstOccurrences(), vocabulary,
-                                              counts.ClassPairs());
+  summary.backoffPairs =
+      AddBackoffSuccessors(wordPairs, counts.FirstOccurrences(), vocabulary);
   vocabulary.emplace(std::string(kStartOfTextWord),
                      WordEntry{std::string(kStartOfTextWord), std::max<int64_t>(sentenceStarts, 1), {}});
   ScalePairsToWordFrequencies(wordPairs, vocabulary);
