@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds the shipped general dictionary (data/geral.*) and the held-out
-# texts (bench/texts/) from the public corpora.
+# texts (bench/texts/) from the public corpora and from the project's own
+# (corpora/: the conversation phrase set and the Debian running text).
 #
 #   scripts/build-dictionary.sh [CORPORA_DIR]
 #
@@ -32,7 +33,8 @@ fi
 cmake -S . -B "$build" >/dev/null
 cmake --build "$build" -j2 --target predarin-build-dictionary
 
-set -- --corpora "$corpora" --out data --heldout bench/texts --hunspell "$hunspell"
+set -- --corpora "$corpora" --out data --heldout bench/texts --hunspell "$hunspell" \
+  --project-corpora corpora
 if [ -f "$pictograms" ]; then
   set -- "$@" --pictograms "$pictograms"
 else

@@ -4,11 +4,13 @@
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 #include "common/Text.h"
 #include "platform/MessageBox.h"
 #include "prediction/Dictionary.h"
+#include "prediction/Suggestions.h"
 
 namespace vorelio {
 namespace {
@@ -76,6 +78,63 @@ TEST_F(ShippedDictionaryTest, ObrigadCompletesToObrigadoFirst) {
         return a->generalFrequency < b->generalFrequency;
       });
   EXPECT_EQ((*best)->text, "obrigado");
+}
+
+// What a user writing everyday messages expects, asked as the program asks
+// (engine defaults, no user words).
+class ShippedSuggestionsTest : public ShippedDictionaryTest {
+ protected:
+  std::vector<std::string> Words(const char* previous, const char* typed) {
+    WordSuggestions out;
+    const std::string before = std::string(previous) + " " + typed;
+    RequestWordSuggestions(dictionary_, words_, PredictionOptions{}, W(typed), W(previous),
+                           W(before.c_str()), out);
+    out.words.resize(std::min<std::size_t>(out.words.size(), 10));
+    return out.words;
+  }
+  std::vector<std::string> Sentences(const char* typed) {
+    SentenceSuggestions out;
+    RequestSentenceSuggestions(dictionary_, sentences_, PredictionOptions{}, W(typed), "", out);
+    out.sentences.resize(std::min<std::size_t>(out.sentences.size(), 4));
+    return out.sentences;
+  }
+  static bool Holds(const std::vector<std::string>& list, const char* word) {
+    return std::find(list.begin(), list.end(), W(word)) != list.end();
+  }
+
+  CWordPredictor words_;
+  CSentencePredictor sentences_;
+};
+
+TEST_F(ShippedSuggestionsTest, EverydayWordsComeFirst) {
+  const auto afterBom = Words("bom", "d");
+  ASSERT_FALSE(afterBom.empty());
+  EXPECT_EQ(afterBom.front(), "dia");
+  EXPECT_TRUE(Holds(Words("tenho", "fo"), "fome"));
+  EXPECT_TRUE(Holds(Words("boa", "n"), "noite"));
+  EXPECT_TRUE(Holds(Words("", "obri"), "obrigado"));
+  // Next words after the words messages start with.
+  EXPECT_TRUE(Holds(Words("quero", ""), "ir"));
+  EXPECT_TRUE(Holds(Words("preciso", ""), "de"));
+  EXPECT_TRUE(Holds(Words("obrigado", ""), "por"));
+  EXPECT_TRUE(Holds(Words("tenho", ""), "fome") || Holds(Words("tenho", ""), "sede"));
+}
+
+TEST_F(ShippedSuggestionsTest, SentencesAreEverydayMessages) {
+  // At the start of a text, and after "eu": messages a person writes, not
+  // newspaper quotes. Every one is short and ends as a message does.
+  for (const char* typed : {"", "eu", "tenho", "quero"}) {
+    const auto sentences = Sentences(typed);
+    ASSERT_FALSE(sentences.empty()) << typed;
+    for (const std::string& sentence : sentences) {
+      EXPECT_LE(sentence.size(), 45u) << typed << ": " << sentence;
+      EXPECT_NE(std::string(".?!").find(sentence.back()), std::string::npos) << sentence;
+      EXPECT_EQ(sentence.compare(0, std::strlen(typed), typed), 0) << sentence;
+    }
+  }
+  EXPECT_TRUE(Holds(Sentences(""), "bom dia!"));
+  EXPECT_TRUE(Holds(Sentences(""), "obrigado."));
+  EXPECT_FALSE(Holds(Sentences("eu"), "eua apresentam novas propostas comerciais"));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ constexpr int64_t kCorpusOnlyStep = 10;
 constexpr int64_t kCorpusOnlyCeiling = 90;
 // How much one occurrence counts in the word pairs, sentences and sentence
 // pairs, by source. Conversation messages are what users write, so they
-// outweigh the newspaper six to one and their sentences come first; the
+// outweigh the newspaper twelve to one and their sentences come first; the
 // stories are everyday text too. The technical running text is the largest
 // source and the least like a user's messages: its pairs weigh a twentieth
 // of the newspaper's and mostly fill in pairs no other source has, and its
@@ -64,7 +64,7 @@ struct SourceWeights {
 };
 constexpr SourceWeights kTreebankWeights{20, 1};
 constexpr SourceWeights kStoryWeights{40, 2};
-constexpr SourceWeights kConversationWeights{120, 20};
+constexpr SourceWeights kConversationWeights{240, 20};
 constexpr SourceWeights kRunningTextWeights{1, 0};
 // A pictogram whose words are unknown still gets a modest frequency.
 constexpr int64_t kPictogramDefaultFrequency = 100;
