@@ -64,5 +64,30 @@ TEST_F(SuffixClassModelTest, AllowedClassesNarrowTheChoice) {
   EXPECT_EQ(model_.Infer("cantando", {"PRON"}), "");
 }
 
+TEST(ClassInferenceTest, StemCategoriesThenEndingsThenTheFallback) {
+  const std::string rules =
+      "SFX X Y 1\nSFX X   ar   o   ar   +P=1,N=s,T=p\n"
+      "SFX c Y 1\nSFX c   r   ção   [ae]r   +CAT=nc,G=f,N=s\n";
+  const std::string stems = W(
+      "4\ncantar/Xc\t[CAT=v,T=inf]\ncanto\t[CAT=nc,G=m,N=s]\nlindo\t[CAT=adj]\n"
+      "ao\t[CAT=cp,Prep=a,Art=o,G=m,N=s]\n");
+  const StemAnalyses analyses(W(rules.c_str()), stems,
+                              {"cantar", "canto", W("cantação"), "lindo", "ao", "zumbido"});
+  EXPECT_EQ(analyses.StemsOf("canto").size(), 2u);  // "cantar" and "canto"
+  EXPECT_TRUE(analyses.StemsOf("cantas").empty());  // not wanted, not given
+  SuffixClassModel suffixes;
+  suffixes.Add("falo", "VERB");
+  suffixes.Add("livro", "NOUN");
+  suffixes.Add("vinho", "NOUN");
+  const ClassInference inference(analyses, std::move(suffixes), "PROPN");
+  EXPECT_EQ(inference.ClassOf("cantar"), "VERB");
+  EXPECT_EQ(inference.ClassOf(W("cantação")), "NOUN");  // the rule's category
+  EXPECT_EQ(inference.ClassOf("canto"), "NOUN");        // noun or verb: "-o" words are nouns
+  EXPECT_EQ(inference.ClassOf("lindo"), "ADJ");
+  EXPECT_EQ(inference.ClassOf("ao"), "ADP+DET");
+  EXPECT_EQ(inference.ClassOf("zumbido"), "NOUN");  // no stem: its ending
+  EXPECT_EQ(inference.ClassOf("xyz"), "PROPN");     // nothing known
+}
+
 }  // namespace
 }  // namespace vorelio::builder

@@ -23,6 +23,7 @@
 #include "tools/dictionary-builder/FrequencyListReader.h"
 #include "tools/dictionary-builder/HeldOutSplit.h"
 #include "tools/dictionary-builder/SpellingNormaliser.h"
+#include "tools/dictionary-builder/StemAnalyses.h"
 #include "tools/dictionary-builder/StoryReader.h"
 #include "tools/dictionary-builder/VocabularyFilter.h"
 #include "tools/dictionary-builder/WordClassInference.h"
@@ -331,98 +332,6 @@ class CorpusCounts {
   std::map<std::pair<std::string, std::string>, int64_t> sentencePairs_;
 };
 
-// The forms of the stem list that the build needs, each with the stems
-// whose expansion gives it.
-class StemAnalyses {
- public:
-  StemAnalyses(const Sources& sources, const std::set<std::string>& wanted)
-      : rules_(AffixRules::Parse(sources.affixRules)), stems_(ReadStemList(sources.stemList)) {
-    ForEachForm([&](uint32_t stem, const std::string& form, AffixRules::Derivation how) {
-      if (wanted.count(form) == 0) return;
-      std::vector<uint32_t>& stems = forms_[form];
-      if (stems.empty() || stems.back() != stem) stems.push_back(stem);
-      std::string category = rules_.CategoryOf(how);
-      if (category.empty()) category = stems_[stem].category;
-      std::vector<Analysis>& analyses = analyses_[form];
-      const Analysis analysis{stem, std::move(category)};
-      if (std::find(analyses.begin(), analyses.end(), analysis) == analyses.end()) {
-        analyses.push_back(analysis);
-      }
-    });
-  }
-
-  // Every form of every stem, lower-cased, with how it was made.
-  void ForEachForm(
-      const std::function<void(uint32_t, const std::string&, AffixRules::Derivation)>& visit)
-      const {
-    for (uint32_t index = 0; index < stems_.size(); ++index) {
-      rules_.Expand(stems_[index].stem, stems_[index].flags,
-                    [&](const std::string& form, AffixRules::Derivation how) {
-                      visit(index, ToLower(form), how);
-                    });
-    }
-  }
-
-  // The stems of a form; empty when the list does not give it.
-  const std::vector<uint32_t>& StemsOf(const std::string& form) const {
-    static const std::vector<uint32_t> kNone;
-    const auto found = forms_.find(form);
-    return found == forms_.end() ? kNone : found->second;
-  }
-
-  // A stem that gives a form, and the category of the form.
-  struct Analysis {
-    uint32_t stem = 0;
-    std::string category;
-    bool operator==(const Analysis&) const = default;
-  };
-  const std::vector<Analysis>& AnalysesOf(const std::string& form) const {
-    static const std::vector<Analysis> kNone;
-    const auto found = analyses_.find(form);
-    return found == analyses_.end() ? kNone : found->second;
-  }
-
-  const StemEntry& Stem(uint32_t index) const { return stems_[index]; }
-  std::size_t StemCount() const { return stems_.size(); }
-  const std::unordered_map<std::string, std::vector<uint32_t>>& Forms() const { return forms_; }
-
- private:
-  AffixRules rules_;
-  std::vector<StemEntry> stems_;
-  std::unordered_map<std::string, std::vector<uint32_t>> forms_;
-  std::unordered_map<std::string, std::vector<Analysis>> analyses_;
-};
-
-// The class of a word the training treebank does not tag: its stems'
-// category; among several, the one words of the same ending have most; with
-// no stem, the class of the ending; failing all, the most frequent class.
-class ClassInference {
- public:
-  ClassInference(const StemAnalyses& analyses, SuffixClassModel suffixes, std::string fallback)
-      : analyses_(analyses), suffixes_(std::move(suffixes)), fallback_(std::move(fallback)) {}
-
-  std::string ClassOf(const std::string& word) const {
-    std::set<std::string> options;
-    std::string first;
-    for (const StemAnalyses::Analysis& analysis : analyses_.AnalysesOf(word)) {
-      const StemEntry& stem = analyses_.Stem(analysis.stem);
-      std::string wordClass = ClassOfCategory(analysis.category, stem.morphology, word);
-      if (wordClass.empty()) continue;
-      if (first.empty()) first = wordClass;
-      options.insert(std::move(wordClass));
-    }
-    if (options.size() == 1) return first;
-    std::string inferred = suffixes_.Infer(word, options);
-    if (!inferred.empty()) return inferred;
-    return first.empty() ? fallback_ : first;
-  }
-
- private:
-  const StemAnalyses& analyses_;
-  SuffixClassModel suffixes_;
-  std::string fallback_;
-};
-
 int64_t CountOf(const std::map<std::string, int64_t>& counts, const std::string& word) {
   const auto found = counts.find(word);
   return found == counts.end() ? 0 : found->second;
@@ -709,7 +618,7 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   }
   std::set<std::string> analysed = unattested;
   for (const auto& [word, entry] : vocabulary) analysed.insert(word);
-  const StemAnalyses analyses(sources, analysed);
+  const StemAnalyses analyses(sources.affixRules, sources.stemList, analysed);
   std::vector<int64_t> stemCounts(analyses.StemCount(), 0);
   for (const auto& [form, stems] : analyses.Forms()) {
     const auto word = vocabulary.find(form);

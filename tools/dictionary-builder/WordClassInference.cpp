@@ -67,4 +67,20 @@ std::string SuffixClassModel::Infer(const std::string& word,
   return {};
 }
 
+std::string ClassInference::ClassOf(const std::string& word) const {
+  std::set<std::string> options;
+  std::string first;
+  for (const StemAnalyses::Analysis& analysis : analyses_.AnalysesOf(word)) {
+    const StemEntry& stem = analyses_.Stem(analysis.stem);
+    std::string wordClass = ClassOfCategory(analysis.category, stem.morphology, word);
+    if (wordClass.empty()) continue;
+    if (first.empty()) first = wordClass;
+    options.insert(std::move(wordClass));
+  }
+  if (options.size() == 1) return first;
+  std::string inferred = suffixes_.Infer(word, options);
+  if (!inferred.empty()) return inferred;
+  return first.empty() ? fallback_ : first;
+}
+
 }  // namespace vorelio::builder

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/dictionary-builder/StemAnalyses.h"
+
 namespace vorelio::builder {
 
 // The class name for a stem-list category ("nc" -> "NOUN", "v" -> "VERB",
@@ -38,6 +40,23 @@ class SuffixClassModel {
 
  private:
   std::map<std::string, std::map<std::string, int64_t>> endings_;
+};
+
+// The class of a word the training treebank does not tag: the category its
+// stems give it; among several, the one words of the same ending have most;
+// with no stem, the class of its ending; failing all, `fallback`.
+class ClassInference {
+ public:
+  // `analyses` must outlive the inference.
+  ClassInference(const StemAnalyses& analyses, SuffixClassModel suffixes, std::string fallback)
+      : analyses_(analyses), suffixes_(std::move(suffixes)), fallback_(std::move(fallback)) {}
+
+  std::string ClassOf(const std::string& word) const;
+
+ private:
+  const StemAnalyses& analyses_;
+  SuffixClassModel suffixes_;
+  std::string fallback_;
 };
 
 }  // namespace vorelio::builder
