@@ -570,7 +570,6 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     vocabulary.emplace(word, std::move(entry));
   }
 
-
   // Pictograms, as frequent as the words they stand for.
   std::set<std::string> pictogramNames;
   const std::vector<std::string> mappingLines = ReadLines(sources.pictograms);
@@ -672,8 +671,7 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     if (fromStart) sentenceStarts += count;
     wordPairs.push_back({key.first, key.second, count});
   }
-  summary.backoffPairs =
-      AddBackoffSuccessors(wordPairs, counts.FirstOccurrences(), vocabulary);
+  summary.backoffPairs = AddBackoffSuccessors(wordPairs, counts.FirstOccurrences(), vocabulary);
   vocabulary.emplace(std::string(kStartOfTextWord),
                      WordEntry{std::string(kStartOfTextWord), std::max<int64_t>(sentenceStarts, 1), {}});
   ScalePairsToWordFrequencies(wordPairs, vocabulary);
