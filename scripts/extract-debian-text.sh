@@ -618,21 +618,29 @@ def latex_paragraphs(tex):
 def lshort():
     src = pkg_path("texlive-lang-portuguese",
                    "usr/share/doc/texlive-doc/latex/lshort-portuguese/pt-lshort-5.01.0.src.tar.gz")
-    # the chapters in book order (lshort-base.tex includes them in this order)
-    order = ["overview", "typeset", "things", "math", "spec", "graphic", "custom"]
+    # The chapters of running text, by the start of their title, in the order
+    # they are read; the other source files are front matter, symbol tables
+    # and appendices.
+    titles = ["Prefácio", "Escrever Texto", "Coisas Que Precisa de Saber",
+              "Fórmulas Matemáticas", "Especialidades", "Produção de Gráficos Matemáticos",
+              "Configurar o"]
     texts = {}
     with tarfile.open(src) as tar:
         for member in tar.getmembers():
-            m = re.search(r"/src/(\w+)\.tex$", member.name)
-            if m and m.group(1) in order and member.isfile():
-                raw = tar.extractfile(member).read()
-                try:
-                    texts[m.group(1)] = raw.decode("utf-8")
-                except UnicodeDecodeError:
-                    texts[m.group(1)] = raw.decode("latin-1")
+            if not (member.isfile() and re.search(r"/src/\w+\.tex$", member.name)):
+                continue
+            raw = tar.extractfile(member).read()
+            try:
+                text = raw.decode("utf-8")
+            except UnicodeDecodeError:
+                text = raw.decode("latin-1")
+            m = re.search(r"\\chapter\{([^}]*)\}", text)
+            for title in titles:
+                if m and m.group(1).startswith(title):
+                    texts[title] = text
     writer = Writer("lshort.txt")
-    for chapter in order:
-        for document in latex_paragraphs(texts[chapter]):
+    for title in titles:
+        for document in latex_paragraphs(texts[title]):
             writer.document(document)
     writer.close()
 
