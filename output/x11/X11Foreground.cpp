@@ -13,24 +13,6 @@
 namespace vorelio {
 namespace {
 
-// A text property of the window as UTF-8; false when absent.
-bool ReadText(Display* display, Window window, Atom property, Atom type, std::string& text) {
-  Atom actualType = None;
-  int format = 0;
-  unsigned long items = 0;
-  unsigned long remaining = 0;
-  unsigned char* data = nullptr;
-  if (property == None ||
-      XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format,
-                         &items, &remaining, &data) != Success) {
-    return false;
-  }
-  const bool found = data != nullptr && format == 8 && actualType == type;
-  if (found) text.assign(reinterpret_cast<const char*>(data), items);
-  if (data != nullptr) XFree(data);
-  return found;
-}
-
 bool WindowExists(Display* display, Window window) {
   XWindowAttributes attributes;
   return window != None && XGetWindowAttributes(display, window, &attributes) != 0;
@@ -55,12 +37,12 @@ std::string X11Foreground::Title(DesktopWindow window) {
   if (!IsOpen() || window == 0) return {};
   Display* display = display_->Get();
   std::string text;
-  if (ReadText(display, window, XInternAtom(display, "_NET_WM_NAME", True),
+  if (x11::ReadTextProperty(display, window, XInternAtom(display, "_NET_WM_NAME", True),
                XInternAtom(display, "UTF8_STRING", True), text)) {
     return Utf8ToCp1252(text);
   }
   // WM_NAME is Latin-1, which Windows-1252 contains.
-  if (ReadText(display, window, XA_WM_NAME, XA_STRING, text)) return text;
+  if (x11::ReadTextProperty(display, window, XA_WM_NAME, XA_STRING, text)) return text;
   return {};
 }
 

@@ -20,27 +20,37 @@ Window ParentOf(Display* display, Window window, Window& root) {
   return parent;
 }
 
-// The 32-bit items (at most `most`) of a window property of the type; false
-// when it is absent or of another type.
-bool ReadItems(Display* display, Window window, Atom property, Atom type, long most,
-               std::vector<unsigned long>& items) {
+// Calls use(data, count) with a window property of the type and format (8 or
+// 32 bits), at most `most` 32-bit units of it; false when it is absent or of
+// another type or format.
+template <class Use>
+bool ReadProperty(Display* display, Window window, Atom property, Atom type, int format,
+                  long most, Use use) {
   Atom actualType = None;
-  int format = 0;
+  int actualFormat = 0;
   unsigned long count = 0;
   unsigned long remaining = 0;
   unsigned char* data = nullptr;
   if (property == None ||
-      XGetWindowProperty(display, window, property, 0, most, False, type, &actualType, &format,
-                         &count, &remaining, &data) != Success) {
+      XGetWindowProperty(display, window, property, 0, most, False, type, &actualType,
+                         &actualFormat, &count, &remaining, &data) != Success) {
     return false;
   }
-  const bool found = data != nullptr && actualType == type && format == 32;
-  if (found) {
-    const auto* values = reinterpret_cast<const unsigned long*>(data);
-    items.assign(values, values + count);
-  }
+  const bool found = data != nullptr && actualType == type && actualFormat == format;
+  if (found) use(data, count);
   if (data != nullptr) XFree(data);
   return found;
+}
+
+// The 32-bit items (at most `most`) of a window property of the type; false
+// when it is absent or of another type.
+bool ReadItems(Display* display, Window window, Atom property, Atom type, long most,
+               std::vector<unsigned long>& items) {
+  return ReadProperty(display, window, property, type, 32, most,
+                      [&items](const unsigned char* data, unsigned long count) {
+                        const auto* values = reinterpret_cast<const unsigned long*>(data);
+                        items.assign(values, values + count);
+                      });
 }
 
 // The first item of a 32-bit window property; false when absent.
@@ -94,6 +104,14 @@ void CollectClientWindows(Display* display, Window frame, Atom wmState, int dept
 }
 
 }  // namespace
+
+bool ReadTextProperty(Display* display, Window window, Atom property, Atom type,
+                      std::string& text) {
+  return ReadProperty(display, window, property, type, 8, 1024,
+                      [&text](const unsigned char* data, unsigned long count) {
+                        text.assign(reinterpret_cast<const char*>(data), count);
+                      });
+}
 
 std::vector<Window> TopLevelsOfClient(Display* display, uint32_t client) {
   std::vector<Window> windows;

@@ -13,10 +13,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vorelio::x11 {
 
+// An 8-bit text property of the window (up to 4 KB) as stored; false when
+// it is absent or of another type.
+bool ReadTextProperty(Display* display, Window window, Atom property, Atom type,
+                      std::string& text);
 // The client (resource base) of a window; 0 for None.
 uint32_t ClientOfWindow(Display* display, Window window);
 // The top-most ancestor of `window` created by the same client (a window

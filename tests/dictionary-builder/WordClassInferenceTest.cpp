@@ -12,15 +12,9 @@ std::string W(const char* utf8) { return Utf8ToCp1252(utf8); }
 TEST(ClassOfCategoryTest, StemListCategoriesTakeTheTreebankNames) {
   EXPECT_EQ(ClassOfCategory("nc", "", "casa"), "NOUN");
   EXPECT_EQ(ClassOfCategory("np", "", "lisboa"), "PROPN");
-  EXPECT_EQ(ClassOfCategory("adj", "", "bonito"), "ADJ");
   EXPECT_EQ(ClassOfCategory("a_nc", "", "trabalhador"), "ADJ");
   EXPECT_EQ(ClassOfCategory("v", "", "comer"), "VERB");
-  EXPECT_EQ(ClassOfCategory("adv", "", "abaixo"), "ADV");
-  EXPECT_EQ(ClassOfCategory("prep", "", "sobre"), "ADP");
-  EXPECT_EQ(ClassOfCategory("art", "", "o"), "DET");
   EXPECT_EQ(ClassOfCategory("ppes", "", "ele"), "PRON");
-  EXPECT_EQ(ClassOfCategory("in", "", "olá"), "INTJ");
-  EXPECT_EQ(ClassOfCategory("card", "", "três"), "NUM");
   EXPECT_EQ(ClassOfCategory("con", "", "mas"), "CCONJ");
   EXPECT_EQ(ClassOfCategory("con", "", W("porém")), "CCONJ");
   EXPECT_EQ(ClassOfCategory("con", "", "embora"), "SCONJ");
