@@ -19,10 +19,10 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <string>
-#include <thread>
 #include <functional>
 #include <memory>
+#include <string>
+#include <thread>
 
 #include "gui/NoFocusWindow.h"
 
