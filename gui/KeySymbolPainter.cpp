@@ -24,7 +24,7 @@ struct Pen {
     path.closeSubpath();
     Fill(path);
   }
-  void Stroke(const QPainterPath& path) { painter.strokePath(path, Line()); }
+  void Stroke(const QPainterPath& path) { painter.strokePath(path, StrokePen()); }
   void Stroke(const QPolygonF& polyline, bool closed) {
     QPainterPath path;
     path.addPolygon(polyline);
@@ -32,7 +32,9 @@ struct Pen {
     Stroke(path);
   }
   void Line(QPointF from, QPointF to) { Stroke(QPolygonF({from, to}), false); }
-  QPen Line() const { return QPen(colour, kStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+  QPen StrokePen() const {
+    return QPen(colour, kStroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  }
 };
 
 // A filled arrow pointing up in the unit square; turned for the others.

@@ -3,6 +3,8 @@
 
 #include <QImage>
 
+#include <utility>
+
 #include "keyboards/KeyPicture.h"
 
 namespace vorelio {

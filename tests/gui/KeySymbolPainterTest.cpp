@@ -43,7 +43,8 @@ TEST(KeySymbolPainterTest, EverySymbolIsDrawnInsideItsKeyAndDiffersFromTheOthers
       int differing = 0;
       for (int y = 0; y < drawings[a].height(); ++y) {
         for (int x = 0; x < drawings[a].width(); ++x) {
-          differing += std::abs(qGray(drawings[a].pixel(x, y)) - qGray(drawings[b].pixel(x, y))) > 128;
+          const int contrast = qGray(drawings[a].pixel(x, y)) - qGray(drawings[b].pixel(x, y));
+          differing += std::abs(contrast) > 128;
         }
       }
       EXPECT_GT(differing, 60) << OutputOf(static_cast<KeySymbol>(a)) << " and "
@@ -54,7 +55,8 @@ TEST(KeySymbolPainterTest, EverySymbolIsDrawnInsideItsKeyAndDiffersFromTheOthers
 
 TEST(KeySymbolPainterTest, SymbolsGrowWithTheKeyAndKeepTheirShape) {
   for (KeySymbol symbol : {KeySymbol::kShift, KeySymbol::kEnter, KeySymbol::kSpace}) {
-    const QRect small = BoundsOfOtherThan(DrawSymbol(symbol, NaturalKey(symbol)), qRgb(255, 255, 255));
+    const QRect small =
+        BoundsOfOtherThan(DrawSymbol(symbol, NaturalKey(symbol)), qRgb(255, 255, 255));
     const QSize doubled = NaturalKey(symbol) * 2;
     const QRect large = BoundsOfOtherThan(DrawSymbol(symbol, doubled), qRgb(255, 255, 255));
     EXPECT_NEAR(large.width(), 2 * small.width(), 3) << OutputOf(symbol);

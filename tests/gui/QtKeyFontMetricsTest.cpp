@@ -26,7 +26,8 @@ TEST(QtKeyFontMetricsTest, MeasuresGrowWithSizeAndText) {
 TEST(QtKeyFontMetricsTest, LabelsAreWindows1252) {
   const QtKeyFontMetrics metrics("Arial", 14);
   // "ção" is three characters, not the five bytes it would be in UTF-8.
-  EXPECT_NEAR(metrics.TextWidth("\xe7\xe3o"), metrics.TextWidth("\xe7") + metrics.TextWidth("\xe3o"), 1);
+  EXPECT_NEAR(metrics.TextWidth("\xe7\xe3o"),
+              metrics.TextWidth("\xe7") + metrics.TextWidth("\xe3o"), 1);
   EXPECT_NEAR(metrics.TextWidth("\xe3"), metrics.TextWidth("a"), 1);
   // 0x80 is the euro sign in Windows-1252, a control character in Latin-1.
   EXPECT_GT(metrics.TextWidth("\x80"), metrics.TextWidth("."));

@@ -16,7 +16,8 @@ inline std::string Le32(uint32_t value) {
 
 // One chunk with its header and, for an odd size, its pad byte.
 inline std::string Chunk(std::string_view id, std::string_view body) {
-  std::string chunk = std::string(id) + Le32(static_cast<uint32_t>(body.size())) + std::string(body);
+  std::string chunk =
+      std::string(id) + Le32(static_cast<uint32_t>(body.size())) + std::string(body);
   if (body.size() % 2 == 1) chunk += '\0';
   return chunk;
 }

@@ -11,8 +11,8 @@ using Samples = std::vector<int16_t>;
 
 TEST(WavFileTest, ReadsSixteenAndEightBitPcm) {
   // 16 bits, mono: signed little-endian samples as they are.
-  std::optional<PcmSound> sound = ReadWav(Riff(
-      Chunk("fmt ", FormatBody(1, 1, 22050, 16)) + Chunk("data", Le16(1) + Le16(0x8000) + Le16(0x7FFF))));
+  std::optional<PcmSound> sound = ReadWav(Riff(Chunk("fmt ", FormatBody(1, 1, 22050, 16)) +
+                                               Chunk("data", Le16(1) + Le16(0x8000) + Le16(0x7FFF))));
   ASSERT_TRUE(sound);
   EXPECT_EQ(sound->sampleRate, 22050);
   EXPECT_EQ(sound->channels, 1);
@@ -31,8 +31,8 @@ TEST(WavFileTest, SkipsOtherChunksTakesAnyOrderAndTheExtensibleFormat) {
   // A "LIST" chunk of odd size (padded) before the data, and the format
   // after it; a trailing part frame is dropped.
   const std::string data = Le16(100) + Le16(200) + Le16(300) + Le16(400) + "\x01";
-  std::optional<PcmSound> sound =
-      ReadWav(Riff(Chunk("LIST", "abc") + Chunk("data", data) + Chunk("fmt ", FormatBody(1, 2, 44100, 16))));
+  std::optional<PcmSound> sound = ReadWav(Riff(Chunk("LIST", "abc") + Chunk("data", data) +
+                                               Chunk("fmt ", FormatBody(1, 2, 44100, 16))));
   ASSERT_TRUE(sound);
   EXPECT_EQ(sound->samples, (Samples{100, 200, 300, 400}));
 
@@ -69,7 +69,8 @@ TEST(WavFileTest, BadFilesFailWithAReason) {
       {"24 bits", Riff(Chunk("fmt ", FormatBody(1, 1, 8000, 24)) + samples), "suportado"},
       {"no channels", Riff(Chunk("fmt ", FormatBody(1, 0, 8000, 16, 2)) + samples), "inv\xe1lido"},
       {"no rate", Riff(Chunk("fmt ", FormatBody(1, 1, 0, 16)) + samples), "inv\xe1lido"},
-      {"wrong block size", Riff(Chunk("fmt ", FormatBody(1, 1, 8000, 16, 3)) + samples), "inv\xe1lido"},
+      {"wrong block size", Riff(Chunk("fmt ", FormatBody(1, 1, 8000, 16, 3)) + samples),
+       "inv\xe1lido"},
   };
   for (const Case& c : cases) {
     std::string reason;
