@@ -14,5 +14,8 @@ std::string NativePath(std::string_view path);
 // The inverse at the edge: a UTF-8 path from the environment or the command
 // line as a program path.
 std::string ProgramPath(std::string_view nativePath);
+// The program path of `name` inside `folder`: a "/" goes between them unless
+// the folder is empty or already ends in "/" or "\\".
+std::string InFolder(std::string_view folder, std::string_view name);
 
 }  // namespace vorelio

@@ -17,15 +17,12 @@
 
 #include "keyboards/KeyFontMetrics.h"
 #include "keyboards/KeyRect.h"
+#include "keyboards/KeyMargins.h"
 #include "keyboards/KeyType.h"
 #include "keyboards/KeyboardPresentation.h"
 #include "keyboards/PictureRow.h"
 
 namespace vorelio {
-
-// Room between a key's edge and its text, and around its picture.
-inline constexpr int kKeyTextMargin = 10;
-inline constexpr int kKeyPictureMargin = 10;
 
 // What the layout needs to know of one key (strings in Windows-1252).
 struct KeyLayoutInput {

@@ -19,6 +19,9 @@ class MessageBoxService {
   virtual bool AskYesNo(std::string_view question) = 0;
 };
 
+// Writes `text` (Windows-1252) as one UTF-8 line to standard error.
+void WriteLineToStandardError(std::string_view text);
+
 // Writes each message as one UTF-8 line to standard error: for the
 // command-line tools, which have no window. Questions are answered No.
 class StderrMessageBox final : public MessageBoxService {

@@ -8,6 +8,9 @@ packages=(
   # with the Portuguese keymap that the integration tests start.
   libx11-dev libxtst-dev libxi-dev libxkbcommon-dev libxkbcommon-x11-dev
   xvfb x11-xkb-utils xkb-data
+  # The GUI: Qt 6 Widgets, ALSA for the key sound, and Liberation Sans, which
+  # fontconfig gives for the default key font "Arial".
+  qt6-base-dev libasound2-dev fonts-liberation2
 )
 
 missing=()

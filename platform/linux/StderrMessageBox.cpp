@@ -5,10 +5,12 @@
 
 namespace vorelio {
 
-void StderrMessageBox::ShowMessage(std::string_view text) {
+void WriteLineToStandardError(std::string_view text) {
   const std::string utf8 = Cp1252ToUtf8(text);
   std::fprintf(stderr, "%s\n", utf8.c_str());
 }
+
+void StderrMessageBox::ShowMessage(std::string_view text) { WriteLineToStandardError(text); }
 
 bool StderrMessageBox::AskYesNo(std::string_view question) {
   const std::string utf8 = Cp1252ToUtf8(question);

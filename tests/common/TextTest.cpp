@@ -124,5 +124,12 @@ TEST(NativePathTest, ProgramPathsBecomeUtf8WithSlashes) {
   EXPECT_EQ(ProgramPath("p\xC3\xA3o.txt"), "p\xE3o.txt");
 }
 
+TEST(NativePathTest, InFolderPutsOneSeparatorBetween) {
+  EXPECT_EQ(InFolder("/dados", "SomTecla.wav"), "/dados/SomTecla.wav");
+  EXPECT_EQ(InFolder("/dados/", "SomTecla.wav"), "/dados/SomTecla.wav");
+  EXPECT_EQ(InFolder("C:\\dados\\", "a.bmp"), "C:\\dados\\a.bmp");
+  EXPECT_EQ(InFolder("", "a.bmp"), "a.bmp");
+}
+
 }  // namespace
 }  // namespace vorelio

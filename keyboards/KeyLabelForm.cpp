@@ -1,0 +1,13 @@
+#include "keyboards/KeyLabelForm.h"
+
+#include "common/Text.h"
+
+namespace vorelio {
+
+KeyLabelForm KeyLabelFormOf(std::string_view label) {
+  const std::size_t words = Split(label, kSeparators).size();
+  const bool sentence = words > 0 && label.find_first_of(kTerminators) != std::string_view::npos;
+  return words <= 2 && !sentence ? KeyLabelForm::kOneLineCentred : KeyLabelForm::kWrapped;
+}
+
+}  // namespace vorelio
