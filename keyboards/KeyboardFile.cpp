@@ -1,6 +1,7 @@
 #include "keyboards/KeyboardFile.h"
 
 #include <optional>
+#include <type_traits>
 #include <variant>
 
 #include "common/Scanner.h"
