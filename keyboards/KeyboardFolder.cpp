@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/NativePath.h"
 #include "common/Scanner.h"
 #include "common/Text.h"
 #include "keyboards/FileExtension.h"
@@ -43,7 +44,7 @@ std::vector<std::string> ListKeyboards(FileSystem& files, const std::string& fol
   std::vector<std::string> names;
   for (const std::string& entry : files.ListFolder(folder).value_or(std::vector<std::string>{})) {
     if (!IsKeyboardFileName(entry)) continue;
-    const std::optional<FileStatus> status = files.Status(folder + entry);
+    const std::optional<FileStatus> status = files.Status(InFolder(folder, entry));
     if (status && status->type != FileStatus::Type::kFolder) names.push_back(KeyboardNameOf(entry));
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -55,11 +56,12 @@ std::vector<std::string> ListKeyboards(FileSystem& files, const std::string& fol
 
 std::string KeyboardPath(FileSystem& files, const std::string& folder, std::string_view name) {
   const std::string fileName = KeyboardFileNameOf(name);
-  if (PathExists(files, folder + fileName)) return folder + fileName;
+  const std::string exact = InFolder(folder, fileName);
+  if (PathExists(files, exact)) return exact;
   for (const std::string& entry : files.ListFolder(folder).value_or(std::vector<std::string>{})) {
-    if (SameIgnoringCase(entry, fileName)) return folder + entry;
+    if (SameIgnoringCase(entry, fileName)) return InFolder(folder, entry);
   }
-  return folder + fileName;
+  return exact;
 }
 
 std::string NewKeyboardNameProblem(std::string_view name, const std::vector<std::string>& existing) {

@@ -258,6 +258,11 @@ void KeyboardScanner::SetSuspended(bool suspended) {
   suspended_ = suspended;
 }
 
+void KeyboardScanner::Reset() {
+  Stop();
+  pending_ = {};
+}
+
 ScanLevel KeyboardScanner::Level() const {
   if (line_ < 0) return ScanLevel::kIdle;
   if (group_ < 0) return ScanLevel::kLines;

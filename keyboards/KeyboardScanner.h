@@ -80,6 +80,9 @@ class KeyboardScanner {
   // forgets waiting switch events. Scanning starts again, after resuming,
   // with the next switch action that starts it.
   void SetSuspended(bool suspended);
+  // The keyboard's keys were replaced: scanning stops and waiting switch
+  // events are forgotten; suspension stays as it was.
+  void Reset();
   bool Suspended() const { return suspended_; }
 
   // The level being scanned and the highlighted element (-1 in the parts

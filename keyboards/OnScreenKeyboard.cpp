@@ -33,11 +33,13 @@ int KeyCountOf(const std::vector<COnScreenKeyGroupData>& groups) {
 }  // namespace
 
 COnScreenKeyboard::COnScreenKeyboard(KeyboardEnvironment environment)
-    : environment_(std::make_unique<KeyboardEnvironment>(std::move(environment))) {}
+    : environment_(std::make_unique<KeyboardEnvironment>(std::move(environment))),
+      scanner_(*this, *this, environment_->notificationWindow, environment_->presentation) {}
 
 void COnScreenKeyboard::SetPresentation(KeyboardPresentation presentation) {
   const KeyboardPresentation old = std::exchange(environment_->presentation, std::move(presentation));
   ForEachKey([&old](CColorButton& key) { key.PresentationChanged(old); });
+  scanner_.SetOptions(environment_->presentation);
 }
 
 void COnScreenKeyboard::Load(FileSystem& files, const std::string& path) {
@@ -58,6 +60,7 @@ void COnScreenKeyboard::LoadContents(std::string_view contents) {
 }
 
 void COnScreenKeyboard::Clear() {
+  scanner_.Reset();
   lines_.clear();
   path_.clear();
   description_.clear();
@@ -268,7 +271,23 @@ void COnScreenKeyboard::SetKeyMarker(const COnScreenKeyIdentifier& key, bool on)
 
 void COnScreenKeyboard::SetEditMode(bool on) {
   editMode_ = on;
+  scanner_.SetSuspended(on);
   ForEachKey([on](CColorButton& key) { key.SetEditMode(on); });
+}
+
+std::string COnScreenKeyboard::LineName(int line) const {
+  const COnScreenKeyLine* found = Line(line);
+  return found ? found->Name() : std::string();
+}
+
+std::string COnScreenKeyboard::GroupName(int line, int group) const {
+  const COnScreenKeyGroup* found = Group(line, group);
+  return found ? found->Name() : std::string();
+}
+
+std::string COnScreenKeyboard::KeyDescription(const COnScreenKeyIdentifier& key) const {
+  const CColorButton* found = Key(key);
+  return found ? found->Description() : std::string();
 }
 
 const std::vector<COnScreenKeyIdentifier>& COnScreenKeyboard::SuggestionKeys(KeyType type) const {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "keyboards/KeyboardFile.h"
+#include "keyboards/KeyboardScanner.h"
 #include "keyboards/KeyboardShape.h"
 #include "keyboards/OnScreenKeyLine.h"
 #include "platform/FileSystem.h"
@@ -30,7 +31,9 @@ struct DroppedRecords {
   bool operator==(const DroppedRecords&) const = default;
 };
 
-class COnScreenKeyboard final : public KeyboardShape {
+class COnScreenKeyboard final : public KeyboardShape,
+                                public ScanHighlighter,
+                                public ScanCueWords {
  public:
   static constexpr int kCapacity = 20;
 
@@ -39,7 +42,13 @@ class COnScreenKeyboard final : public KeyboardShape {
   COnScreenKeyboard& operator=(const COnScreenKeyboard&) = delete;
 
   const KeyboardEnvironment& Environment() const { return *environment_; }
-  // Keys following the group defaults take the new colours.
+  // Scanning walks this keyboard; loading another file stops it, editing
+  // suspends it. Whoever owns the keyboard drives its tick
+  // (KeyboardScanTimer).
+  KeyboardScanner& Scanner() { return scanner_; }
+  const KeyboardScanner& Scanner() const { return scanner_; }
+  // Keys following the group defaults take the new colours; the scanner
+  // takes the new scanning settings.
   void SetPresentation(KeyboardPresentation presentation);
   void SetRepaintListener(KeyRepaintListener* listener) { environment_->repaint = listener; }
 
@@ -102,7 +111,15 @@ class COnScreenKeyboard final : public KeyboardShape {
   void SetLineMarker(int line, bool on);
   void SetGroupMarker(int line, int group, bool on);
   void SetKeyMarker(const COnScreenKeyIdentifier& key, bool on);
-  // Every key, and the keys added later.
+
+  // What scanning lights, and the words of its cues.
+  void HighlightLine(int line, bool on) override { SetLineHighlighted(line, on); }
+  void HighlightGroup(int line, int group, bool on) override { SetGroupHighlighted(line, group, on); }
+  void HighlightKey(const COnScreenKeyIdentifier& key, bool on) override { SetKeyHighlighted(key, on); }
+  std::string LineName(int line) const override;
+  std::string GroupName(int line, int group) const override;
+  std::string KeyDescription(const COnScreenKeyIdentifier& key) const override;
+  // Every key, and the keys added later; scanning is suspended meanwhile.
   void SetEditMode(bool on);
   bool IsInEditMode() const { return editMode_; }
 
@@ -141,6 +158,7 @@ class COnScreenKeyboard final : public KeyboardShape {
   DroppedRecords dropped_;
   bool modified_ = false;
   bool editMode_ = false;
+  KeyboardScanner scanner_;  // last: it refers to the members above
 };
 
 // What to tell the user when the keyboard file held more than the keyboard

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "keyboards/KeyboardTestSupport.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -11,16 +13,7 @@
 namespace vorelio {
 namespace {
 
-class FixedFont : public KeyFontMetrics {
- public:
-  int TextWidth(std::string_view label) const override {
-    const auto own = widths.find(std::string(label));
-    return own != widths.end() ? own->second : 10 * static_cast<int>(label.size());
-  }
-  int AverageCharWidth() const override { return 8; }
-  int LineHeight() const override { return 15; }
-  std::map<std::string, int> widths;
-};
+using testing::FixedFont;
 
 constexpr int m = kKeyTextMargin;
 

@@ -8,10 +8,24 @@
 #include <vector>
 
 #include "keyboards/ColorButton.h"
+#include "keyboards/KeyFontMetrics.h"
 #include "platform/MessageNumbers.h"
 #include "platform/Messages.h"
 
 namespace vorelio::testing {
+
+// A key font of fixed measures: labels 10 pixels a character unless given
+// a width of their own.
+class FixedFont : public KeyFontMetrics {
+ public:
+  int TextWidth(std::string_view label) const override {
+    const auto own = widths.find(std::string(label));
+    return own != widths.end() ? own->second : 10 * static_cast<int>(label.size());
+  }
+  int AverageCharWidth() const override { return 8; }
+  int LineHeight() const override { return 15; }
+  std::map<std::string, int> widths;
+};
 
 // A key record with its type alone.
 inline COnScreenKeyData OfType(std::string type) {
