@@ -2,6 +2,11 @@
 // through the program's file system.
 #pragma once
 
+#include <QImage>
+
+#include <map>
+#include <string>
+
 #include "keyboards/KeyPicture.h"
 
 namespace vorelio {
@@ -19,8 +24,17 @@ class QtKeyPictureLoader final : public KeyPictureLoader {
   std::shared_ptr<const KeyPicture> Load(const std::string& dataFolder,
                                          const std::vector<std::string>& references) override;
 
+  // Pictograms once decoded are kept (up to kCachedPictures of them), so
+  // that going back and forth between keyboards does not decode them
+  // again; the gallery operations forget them when files change.
+  static constexpr std::size_t kCachedPictures = 512;
+  void ForgetPictures() { cache_.clear(); }
+
  private:
+  QImage LoadBitmap(const std::string& path);
+
   FileSystem& files_;
+  std::map<std::string, QImage> cache_;  // by path; null images for failures too
 };
 
 }  // namespace vorelio

@@ -102,7 +102,8 @@ void ForEachRecord(std::string_view contents, Visit visit) {
 // Applies the records in file order to the contents being built.
 class ContentsBuilder {
  public:
-  explicit ContentsBuilder(KeyboardFileContents& keyboard) : keyboard_(keyboard) {}
+  ContentsBuilder(KeyboardFileContents& keyboard, std::vector<COnScreenKeyData>* keyRecords)
+      : keyboard_(keyboard), keyRecords_(keyRecords) {}
 
   void operator()(LineRecord& record) {
     keyboard_.lines.push_back({std::move(record.name), {}});
@@ -114,6 +115,7 @@ class ContentsBuilder {
     inGroup_ = true;
   }
   void operator()(COnScreenKeyData& key) {
+    if (keyRecords_) keyRecords_->push_back(key);
     if (inGroup_) keyboard_.lines.back().groups.back().keys.push_back(std::move(key));
   }
   void operator()(KeyHeightRecord& record) { keyboard_.keyHeight = record.height; }
@@ -126,6 +128,7 @@ class ContentsBuilder {
 
  private:
   KeyboardFileContents& keyboard_;
+  std::vector<COnScreenKeyData>* keyRecords_;
   bool inGroup_ = false;  // a group has begun since the last line
 };
 
@@ -160,9 +163,10 @@ void AppendKey(std::string& text, const COnScreenKeyData& key) {
 
 }  // namespace
 
-KeyboardFileContents ReadKeyboardFile(std::string_view contents) {
+KeyboardFileContents ReadKeyboardFile(std::string_view contents,
+                                      std::vector<COnScreenKeyData>* keyRecords) {
   KeyboardFileContents keyboard;
-  ForEachRecord(contents, ContentsBuilder(keyboard));
+  ForEachRecord(contents, ContentsBuilder(keyboard, keyRecords));
   return keyboard;
 }
 

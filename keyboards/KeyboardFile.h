@@ -45,8 +45,10 @@ struct KeyboardFileContents {
   bool operator==(const KeyboardFileContents&) const = default;
 };
 
-// Reads file contents; never fails (unreadable lines are ignored).
-KeyboardFileContents ReadKeyboardFile(std::string_view contents);
+// Reads file contents; never fails (unreadable lines are ignored). With
+// `keyRecords`, also gives what ReadKeyRecords would, from the same pass.
+KeyboardFileContents ReadKeyboardFile(std::string_view contents,
+                                      std::vector<COnScreenKeyData>* keyRecords = nullptr);
 // Every TECLA record of the file in file order, with the same rules,
 // wherever it stands (also those that have no group to go to).
 std::vector<COnScreenKeyData> ReadKeyRecords(std::string_view contents);

@@ -55,8 +55,9 @@ void COnScreenKeyboard::Load(FileSystem& files, const std::string& path) {
 
 void COnScreenKeyboard::LoadContents(std::string_view contents) {
   Clear();
-  Build(ReadKeyboardFile(contents));
-  keyRecords_ = ReadKeyRecords(contents);
+  std::vector<COnScreenKeyData> keyRecords;
+  Build(ReadKeyboardFile(contents, &keyRecords));
+  keyRecords_ = std::move(keyRecords);
 }
 
 void COnScreenKeyboard::Clear() {

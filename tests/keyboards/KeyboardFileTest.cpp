@@ -83,9 +83,12 @@ TEST(KeyboardFileTest, RecordsWithNowhereToGoAreNotAddedButStayKeyRecords) {
   ASSERT_EQ(contents.lines[1].groups.size(), 1u);
   EXPECT_EQ(contents.lines[1].groups[0].name, "H");
   EXPECT_EQ(contents.lines[1].groups[0].keys, Keys{Key("TECLA_VAZIA")});
-  EXPECT_EQ(ReadKeyRecords(file),
-            (Keys{Key("TECLA_VAZIA"), Key("TECLA_PREDICAO"), Key("TECLA_NORMAL", "x", "X", "x"),
-                  Key("TECLA_IMAGEM"), Key("TECLA_VAZIA")}));
+  const Keys everyKey{Key("TECLA_VAZIA"), Key("TECLA_PREDICAO"), Key("TECLA_NORMAL", "x", "X", "x"),
+                      Key("TECLA_IMAGEM"), Key("TECLA_VAZIA")};
+  EXPECT_EQ(ReadKeyRecords(file), everyKey);
+  Keys sameReading;
+  EXPECT_EQ(ReadKeyboardFile(file, &sameReading), contents);
+  EXPECT_EQ(sameReading, everyKey);
 }
 
 TEST(KeyboardFileTest, SpaceDecodingAndTheSingleSemicolon) {

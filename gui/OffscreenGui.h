@@ -1,0 +1,30 @@
+// Qt's drawing for programs that open no window (benchmarks, command-line
+// tools): while an OffscreenGui lives, fonts can be measured and pictures
+// loaded on Qt's offscreen platform. Callers see no Qt type.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "keyboards/KeyFontMetrics.h"
+
+namespace vorelio {
+
+class OffscreenGui {
+ public:
+  // Selects the offscreen platform unless QT_QPA_PLATFORM names another.
+  OffscreenGui();
+  ~OffscreenGui();
+  OffscreenGui(const OffscreenGui&) = delete;
+  OffscreenGui& operator=(const OffscreenGui&) = delete;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// The measures of the key font `face` (Windows-1252) at `points`; an
+// OffscreenGui (or another Qt application) must live while it is used.
+std::unique_ptr<KeyFontMetrics> MeasureKeyFont(std::string_view face, int points);
+
+}  // namespace vorelio
