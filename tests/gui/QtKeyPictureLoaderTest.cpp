@@ -118,5 +118,16 @@ TEST(QtKeyPictureLoaderTest, PartsOfDifferentHeightsTakeTheTallestHeight) {
   EXPECT_EQ(loader.Load("/d/", {"CAT_IMG_A\\texto.bmp"}), nullptr);
 }
 
+TEST(QtKeyPictureLoaderTest, DecodedPictogramsAreKeptUntilForgotten) {
+  MemoryFileSystem files;
+  files.AddFile("/d/CAT_IMG_A/p.bmp", BitmapBytes(Quarters(30, 90)));
+  QtKeyPictureLoader loader(files);
+  ASSERT_NE(loader.Load("/d", {"CAT_IMG_A\\p.bmp"}), nullptr);
+  files.AddFile("/d/CAT_IMG_A/p.bmp", BitmapBytes(Quarters(40, 40)));
+  EXPECT_EQ(loader.Load("/d", {"CAT_IMG_A\\p.bmp"})->Width(), 30);  // not read again
+  loader.ForgetPictures();  // as after the galleries change
+  EXPECT_EQ(loader.Load("/d", {"CAT_IMG_A\\p.bmp"})->Width(), 40);
+}
+
 }  // namespace
 }  // namespace vorelio::testing
