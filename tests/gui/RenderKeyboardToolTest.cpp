@@ -60,6 +60,16 @@ TEST_F(RenderKeyboardToolTest, DrawsAShippedKeyboardAtItsOwnSizeOrTheGivenOne) {
     EXPECT_EQ(picture.pixel(1, 1), Rgb(UserProfileOptions{}.suggestionKeyBackgroundColour));
   }
 
+  // Options changed from the new profile's: gaps between the lines show
+  // the window background.
+  const ToolRun gaps = Render("--set ESPACO_ENTRE_LINHAS=4 --set COR_FUNDO_JANELA=255 " +
+                              Shipped("QwertySimples") + " " + out_.File("gaps.png"));
+  ASSERT_EQ(gaps.exitCode, 0) << gaps.output;
+  const QImage spaced = Read(out_.File("gaps.png"));
+  const KeyboardLayout layout = LayoutOf("QwertySimples");
+  EXPECT_EQ(spaced.size(), QSize(layout.width, layout.height + 4 * (layout.lines.size() + 1)));
+  EXPECT_EQ(spaced.pixel(1, 1), Rgb(255));
+
   const ToolRun run = Render("--size 2000x900 " + Shipped("QwertySimples") + " " +
                              out_.File("grande.png"));
   ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -107,6 +117,8 @@ TEST_F(RenderKeyboardToolTest, SaysWhyItCannotDraw) {
       {"--size 640 " + keyboard + " " + png, "--size takes"},
       {"--size 640x480x2 " + keyboard + " " + png, "--size takes"},
       {"--data " + out_.File("nada") + " " + keyboard + " " + png, "data folder not found"},
+      {"--set ESPACO_ENTRE_TECLAS=largo " + keyboard + " " + png, "not a valid value"},
+      {"--set COR_DAS_TECLAS=3 " + keyboard + " " + png, "unknown option key"},
       {keyboard, "give the keyboard file and the picture"},
       {keyboard + " " + out_.File("falta/out.png"), "cannot write the picture"},
   };

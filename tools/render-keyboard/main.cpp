@@ -3,12 +3,14 @@
 // screen (on Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise).
 //
 //   predarin-render-keyboard [--data DIR] [--size WxH] [--highlight L[.G[.K]]]
-//                            KEYBOARD.tec OUT.png
+//                            [--set KEY=VALUE]... KEYBOARD.tec OUT.png
 //
 // DIR is the data folder the pictograms come from (the build tree's data/
 // by default). The picture is the keyboard's own size unless --size gives
 // one; the window background colour fills what the keys leave. --highlight
-// lights a line, a group or a key (indices from 0) as scanning does.
+// lights a line, a group or a key (indices from 0) as scanning does. Each
+// --set changes one option of the new profile by its options-file key
+// (ESPACO_ENTRE_TECLAS=2...), as for the other tools.
 //
 // Exit 0 when the picture is written; 2 for a bad command line; 1 when the
 // keyboard cannot be read or drawn or the picture cannot be written.
@@ -37,7 +39,8 @@
 #include "keyboards/OnScreenKeyboardLayout.h"
 #include "platform/AtomicFile.h"
 #include "platform/PosixFileSystem.h"
-#include "profiles/UserProfileOptions.h"
+#include "profiles/UserProfileProperties.h"
+#include "tools/support/ToolProfile.h"
 
 namespace vorelio {
 namespace {
@@ -48,6 +51,7 @@ struct Arguments {
   std::string dataFolder = ProgramPath(VORELIO_DATA_DIR);
   std::string size;       // "WxH" as given; empty: the keyboard's own
   std::string highlight;  // "L", "L.G" or "L.G.K" as given; empty: none
+  std::vector<std::string> settings;  // KEY=VALUE, Windows-1252, in order
   std::string keyboardPath;
   std::string outputPath;
 };
@@ -55,7 +59,7 @@ struct Arguments {
 void PrintUsage() {
   std::fputs(
       "usage: predarin-render-keyboard [--data DIR] [--size WxH] [--highlight L[.G[.K]]]\n"
-      "                                KEYBOARD.tec OUT.png\n",
+      "                                [--set KEY=VALUE]... KEYBOARD.tec OUT.png\n",
       stderr);
 }
 
@@ -78,6 +82,8 @@ bool ParseArguments(int argc, char** argv, Arguments& arguments) {
       arguments.size = argv[++i];
     } else if (hasValue && flag == "--highlight") {
       arguments.highlight = argv[++i];
+    } else if (hasValue && flag == "--set") {
+      arguments.settings.push_back(UserTextToCp1252(argv[++i]));
     } else if (flag.starts_with("--")) {
       std::fprintf(stderr, "unknown or incomplete argument: %s\n", argv[i]);
       PrintUsage();
@@ -165,6 +171,9 @@ int Run(int argc, char** argv) {
   if (!ParseArguments(argc, argv, arguments)) return 2;
   std::optional<QSize> size;
   if (!arguments.size.empty() && !(size = ParseSize(arguments.size))) return 2;
+  CUserProfileProperties profile;  // a new profile's options
+  if (!ApplyToolSettings(arguments.settings, profile)) return 2;
+  const UserProfileOptions& options = profile.options;
 
   PosixFileSystem files;
   const std::optional<FileStatus> folder = files.Status(arguments.dataFolder);
@@ -181,7 +190,6 @@ int Run(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
   QGuiApplication application(argc, argv);
   QtKeyPictureLoader pictures(files);
-  const UserProfileOptions options;  // a new profile's
   KeyboardEnvironment environment;
   environment.pictures = &pictures;
   environment.presentation = PresentationOf(options, arguments.dataFolder);
