@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
+#include "keyboards/OnScreenKeyboardLayout.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/keyboards/KeyboardTestSupport.h"
-#include "keyboards/OnScreenKeyboardLayout.h"
 
 namespace vorelio::testing {
 namespace {
@@ -54,62 +57,51 @@ class KeyPaintStateOfTest : public ::testing::Test {
   std::unique_ptr<COnScreenKeyboard> keyboard_;
 };
 
-TEST_F(KeyPaintStateOfTest, SymbolKeyShowsItsSymbolInTheProfileColours) {
-  const KeyPaintState state = StateOf(kSymbolKey);
+TEST_F(KeyPaintStateOfTest, SymbolAndLinkKeysInTheirColours) {
+  const KeyPaintState symbol = StateOf(kSymbolKey);
   const KeyRect& rect = keyboard_->Key(kSymbolKey)->Rect();
-  EXPECT_EQ(state.width, rect.width);
-  EXPECT_EQ(state.height, rect.height);
-  EXPECT_GT(state.width, 0);
-  EXPECT_EQ(state.type, KeyType::kNormal);
-  EXPECT_TRUE(state.active);
-  EXPECT_EQ(state.symbol, KeySymbol::kEnter);
-  EXPECT_FALSE(state.opensKeyboard);
-  EXPECT_EQ(state.backgroundColour, kBlue);
-  EXPECT_EQ(state.textColour, kWhite);
-  EXPECT_EQ(state.highlightBackgroundColour, kWhite);  // the colours swapped
-  EXPECT_EQ(state.highlightTextColour, kBlue);
-  EXPECT_EQ(state.suggestionBackgroundColour, kGreen);
-  EXPECT_FALSE(state.gradientFill);
-  EXPECT_EQ(state.fontFace, "Verdana");
-  EXPECT_EQ(state.fontSize, 16);
-  EXPECT_EQ(state.pictogramHeight, 64);  // the keyboard's own, not the profile's 50
-  EXPECT_FALSE(state.hovered || state.highlighted || state.editMode || state.marker);
+  EXPECT_EQ(QSize(symbol.width, symbol.height), QSize(rect.width, rect.height));
+  EXPECT_GT(symbol.width, 0);
+  EXPECT_EQ(symbol.type, KeyType::kNormal);
+  EXPECT_TRUE(symbol.active);
+  EXPECT_EQ(symbol.symbol, KeySymbol::kEnter);
+  EXPECT_FALSE(symbol.opensKeyboard);
+  // The profile's colours, swapped when lit; the suggestion colour and font.
+  EXPECT_EQ(std::tuple(symbol.backgroundColour, symbol.textColour,
+                       symbol.highlightBackgroundColour, symbol.highlightTextColour,
+                       symbol.suggestionBackgroundColour),
+            std::tuple(kBlue, kWhite, kWhite, kBlue, kGreen));
+  EXPECT_EQ(symbol.fontFace, "Verdana");
+  EXPECT_EQ(symbol.fontSize, 16);
+  EXPECT_EQ(symbol.pictogramHeight, 64);  // the keyboard's own, not the profile's 50
+  EXPECT_FALSE(symbol.hovered || symbol.highlighted || symbol.editMode || symbol.marker);
+
+  const KeyPaintState link = StateOf(kLinkKey);
+  EXPECT_TRUE(link.opensKeyboard);  // ".TEC" in capitals too
+  EXPECT_FALSE(link.symbol);
+  EXPECT_EQ(link.label, "Frases");
+  EXPECT_EQ(std::pair(link.backgroundColour, link.highlightTextColour), std::pair(255, 255));
 }
 
-TEST_F(KeyPaintStateOfTest, LinkKeyCarriesTheTriangleAndItsOwnColour) {
-  const KeyPaintState state = StateOf(kLinkKey);
-  EXPECT_TRUE(state.opensKeyboard);  // ".TEC" in capitals too
-  EXPECT_FALSE(state.symbol);
-  EXPECT_EQ(state.label, "Frases");
-  EXPECT_EQ(state.backgroundColour, 255);
-  EXPECT_EQ(state.highlightTextColour, 255);
-  EXPECT_FALSE(StateOf(kSymbolKey).opensKeyboard);
-}
+TEST_F(KeyPaintStateOfTest, PictogramAndSuggestionKeysShowWhatTheyHold) {
+  const KeyPaintState pictogram = StateOf(kPictogramKey);
+  EXPECT_EQ(pictogram.type, KeyType::kPictogram);
+  EXPECT_EQ(pictogram.caption, "pao fresco");
+  ASSERT_NE(pictogram.picture, nullptr);
+  EXPECT_EQ(pictogram.picture, keyboard_->Key(kPictogramKey)->Picture());
+  EXPECT_FALSE(pictogram.opensKeyboard);  // its output writes the pictogram
 
-TEST_F(KeyPaintStateOfTest, PictogramKeyShowsItsPictureWithItsCaption) {
-  const KeyPaintState state = StateOf(kPictogramKey);
-  EXPECT_EQ(state.type, KeyType::kPictogram);
-  EXPECT_EQ(state.caption, "pao fresco");
-  ASSERT_NE(state.picture, nullptr);
-  EXPECT_EQ(state.picture, keyboard_->Key(kPictogramKey)->Picture());
-  EXPECT_FALSE(state.opensKeyboard);  // its output writes the pictogram
-  EXPECT_FALSE(state.symbol);
-}
-
-TEST_F(KeyPaintStateOfTest, SuggestionKeyShowsItsSuggestionAndItsState) {
   CColorButton& key = *keyboard_->Key(kSuggestionKey);
   key.SetSuggestion("casa");
   key.SetHighlighted(true);
   key.SetMarker(true);
-  KeyPaintState state = StateOf(kSuggestionKey);
-  EXPECT_EQ(state.type, KeyType::kWordSuggestion);
-  EXPECT_EQ(state.suggestion, "casa");
-  EXPECT_TRUE(state.highlighted);
-  EXPECT_TRUE(state.marker);
-  EXPECT_FALSE(state.editMode);
+  const KeyPaintState suggestion = StateOf(kSuggestionKey);
+  EXPECT_EQ(suggestion.type, KeyType::kWordSuggestion);
+  EXPECT_EQ(suggestion.suggestion, "casa");
+  EXPECT_TRUE(suggestion.highlighted && suggestion.marker);
+  EXPECT_FALSE(suggestion.editMode);
   keyboard_->SetEditMode(true);
   EXPECT_TRUE(StateOf(kSuggestionKey).editMode);
-  EXPECT_TRUE(StateOf(kSymbolKey).editMode);
 
   // A type word the program does not know is drawn as an empty place.
   EXPECT_EQ(StateOf(kUnknownKey).type, KeyType::kEmpty);
