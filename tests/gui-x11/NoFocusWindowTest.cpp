@@ -1,7 +1,9 @@
 // Under a private Xvfb: a window made with KeepFocusAway runs its buttons'
 // actions when clicked while a plain X client keeps the input focus, so
-// that what the user types still reaches the client. An ordinary Qt window
-// beside it takes the focus, which shows that the check can fail.
+// that what the user types still reaches the client; so does the on-screen
+// keyboard widget in such a window, whose keys post their presses. An
+// ordinary Qt window beside it takes the focus, which shows that the check
+// can fail.
 //
 // Without a window manager by default. VORELIO_TEST_WINDOW_MANAGER may name
 // one to run on the server first (such as "openbox --sm-disable"): the
@@ -23,8 +25,17 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
+#include "gui/KeyboardPainter.h"
 #include "gui/NoFocusWindow.h"
+#include "gui/OnScreenKeyboardWidget.h"
+#include "keyboards/KeyboardPresentation.h"
+#include "keyboards/OnScreenKeyboard.h"
+#include "platform/MessageNumbers.h"
+#include "platform/Messages.h"
+#include "profiles/UserProfileOptions.h"
 
 // X11 last: Xlib defines None, Bool, Status...
 #include "tests/x11/RecordingWindow.h"
@@ -48,6 +59,15 @@ struct ButtonWindow {
   }
   QWidget window;
   int clicks = 0;
+};
+
+// The controller's window: the WM_KEY_PRESSED it receives (position, button).
+class PressedKeys final : public MessageHandler {
+ public:
+  void HandleMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
+    if (message == WM_KEY_PRESSED) pressed.emplace_back(wParam, lParam);
+  }
+  std::vector<std::pair<std::uintptr_t, std::intptr_t>> pressed;
 };
 
 class NoFocusWindowTest : public ::testing::Test {
@@ -116,11 +136,11 @@ class NoFocusWindowTest : public ::testing::Test {
     }
     return true;
   }
-  bool Shown(const ButtonWindow& shown) {
-    return RunUntil([&] {
-      return shown.window.windowHandle() != nullptr && shown.window.windowHandle()->isExposed();
-    });
+  bool Shown(const QWidget& window) {
+    return RunUntil(
+        [&] { return window.windowHandle() != nullptr && window.windowHandle()->isExposed(); });
   }
+  bool Shown(const ButtonWindow& shown) { return Shown(shown.window); }
   Window FocusedWindow() {
     Window focus = 0;
     int revert = 0;
@@ -167,6 +187,41 @@ TEST_F(NoFocusWindowTest, ClickingAKeyRunsItAndLeavesTheFocusWithTheClient) {
   Type(XK_a);
   EXPECT_TRUE(RunUntil([&] { return client_->text == "a"; })) << client_->text;
   EXPECT_EQ(keyboard.clicks, 2);
+}
+
+TEST_F(NoFocusWindowTest, ClickingAKeyOfTheKeyboardWidgetPostsItAndLeavesTheFocus) {
+  SteadyLoopClock clock;
+  MessageLoop loop(clock);
+  PressedKeys controller;
+  KeyboardEnvironment environment;
+  environment.notificationWindow = loop.CreateWindow(controller);
+  environment.presentation = PresentationOf(UserProfileOptions{}, "");
+  COnScreenKeyboard keyboard(environment);
+  keyboard.LoadContents(
+      "LINHA letras\nGRUPO ab\n"
+      "TECLA TECLA_NORMAL a letra;;;a a 1 -1 -1\n"
+      "TECLA TECLA_NORMAL b letra;;;b b 1 -1 -1\n");
+  QWidget window;
+  const auto* widget = new OnScreenKeyboardWidget(keyboard, nullptr, &window);
+  KeepFocusAway(window);
+  window.setGeometry(400, 100, widget->width(), widget->height());
+  window.show();
+  ASSERT_TRUE(Shown(window));
+  ASSERT_EQ(FocusedWindow(), client_->Id());
+
+  const COnScreenKeyIdentifier b{0, 0, 1};
+  const QPoint onScreen = widget->mapToGlobal(ToQRect(keyboard.Key(b)->Rect()).center());
+  Click(onScreen.x(), onScreen.y());
+  ASSERT_TRUE(RunUntil([&] {
+    loop.DispatchPending();
+    return !controller.pressed.empty();
+  }));
+  EXPECT_EQ(controller.pressed,
+            (std::vector<std::pair<std::uintptr_t, std::intptr_t>>{{b.Packed(), 0}}));
+  EXPECT_EQ(FocusedWindow(), client_->Id());
+  EXPECT_EQ(QApplication::focusWindow(), nullptr);
+  Type(XK_a);
+  EXPECT_TRUE(RunUntil([&] { return client_->text == "a"; })) << client_->text;
 }
 
 TEST_F(NoFocusWindowTest, AnOrdinaryWindowTakesTheFocusWhenClicked) {

@@ -87,6 +87,18 @@ inline QRect BoundsOfOtherThan(const QImage& image, QRgb colour) {
   return bounds;
 }
 
+// The smallest rectangle holding every pixel where two pictures of one size
+// differ.
+inline QRect BoundsOfDifference(const QImage& a, const QImage& b) {
+  QRect bounds;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) bounds |= QRect(x, y, 1, 1);
+    }
+  }
+  return bounds;
+}
+
 // A picture in four quarters (red, green, blue, black from the top left,
 // clockwise), so that where each part lands can be checked.
 inline QImage Quarters(int width, int height) {

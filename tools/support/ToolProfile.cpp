@@ -39,6 +39,11 @@ bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
   }
   out.name = name;
   out.properties.Read(out.files, out.dataFolder + name + ".cfg");
+  return ApplyToolSettings(settings, out.properties);
+}
+
+bool ApplyToolSettings(const std::vector<std::string>& settings,
+                       CUserProfileProperties& properties) {
   for (const std::string& setting : settings) {
     const std::size_t equals = setting.find('=');
     if (equals == std::string::npos) {
@@ -50,7 +55,7 @@ bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
       std::fprintf(stderr, "--set: unknown option key: %s\n", Cp1252ToUtf8(key).c_str());
       return false;
     }
-    if (!out.properties.SetOption(key, setting.substr(equals + 1))) {
+    if (!properties.SetOption(key, setting.substr(equals + 1))) {
       std::fprintf(stderr, "--set: not a valid value for %s\n", Cp1252ToUtf8(setting).c_str());
       return false;
     }

@@ -35,4 +35,10 @@ bool TakeProfileArgument(std::string_view flag, const char* value, std::string& 
 bool LoadToolProfile(const std::string& dataFolder, const std::string& name,
                      const std::vector<std::string>& settings, ToolProfile& out);
 
+// Applies the KEY=VALUE `settings` (program text) to `properties` in order.
+// Returns false after saying on standard error what is wrong: a setting
+// without "=", an unknown key or a value not of its key's type.
+bool ApplyToolSettings(const std::vector<std::string>& settings,
+                       CUserProfileProperties& properties);
+
 }  // namespace vorelio
