@@ -70,6 +70,13 @@ uint64_t GetLittleEndian(const uint8_t* in, int bytes) {
 
 }  // namespace
 
+std::string TimeOfDayForm(const LocalTime& time) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d.%03d", time.hour, time.minute, time.second,
+                time.millisecond);
+  return text;
+}
+
 CMilliTime::CMilliTime(ClockService& clock) : CMilliTime(clock.Now()) {}
 
 CMilliTime::CMilliTime(const LocalTime& time)

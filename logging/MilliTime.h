@@ -18,6 +18,10 @@
 
 namespace vorelio {
 
+// "00:27:17.042": the hours, minutes, seconds and milliseconds of a local
+// time, as every event log line begins.
+std::string TimeOfDayForm(const LocalTime& time);
+
 class CMilliTime {
  public:
   static constexpr std::size_t kSerializedSize = 14;  // 8 + 2 + 2 + 2 bytes
