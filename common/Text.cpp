@@ -1,5 +1,6 @@
 #include "common/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -177,6 +178,18 @@ std::string_view Trim(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(kWhiteSpace);
   return text.substr(first, last - first + 1);
+}
+
+TextShape ShapeOfText(std::string_view text) {
+  const bool hasTerminator = text.find_first_of(kTerminators) != std::string_view::npos;
+  const std::size_t words = Split(text, kSeparators).size();
+  if (hasTerminator && words >= 1) return TextShape::kSentence;
+  if (!text.empty() && std::all_of(text.begin(), text.end(), IsTerminator)) {
+    return TextShape::kPunctuation;
+  }
+  if (words == 1) return TextShape::kSingleWord;
+  if (words > 1) return TextShape::kWordSequence;
+  return TextShape::kNone;
 }
 
 bool IsPictogramWord(std::string_view word) {

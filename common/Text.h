@@ -60,6 +60,14 @@ void NormalizeSentenceInto(std::string_view text, std::string& out);
 // Removes leading and trailing white space.
 std::string_view Trim(std::string_view text);
 
+// What a text is, as key outputs, labels and suggestions are told apart:
+// a sentence holds a terminator (. ? !) and at least one word (a piece
+// between separators); punctuation is terminators only; otherwise one word
+// is a single word and more a word sequence; anything else (empty, other
+// separators only) is none.
+enum class TextShape { kNone, kSingleWord, kWordSequence, kSentence, kPunctuation };
+TextShape ShapeOfText(std::string_view text);
+
 // True when `word` begins with "[", ends with "]" and holds no other bracket.
 bool IsPictogramWord(std::string_view word);
 

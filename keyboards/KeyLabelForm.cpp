@@ -6,7 +6,7 @@ namespace vorelio {
 
 KeyLabelForm KeyLabelFormOf(std::string_view label) {
   const std::size_t words = Split(label, kSeparators).size();
-  const bool sentence = words > 0 && label.find_first_of(kTerminators) != std::string_view::npos;
+  const bool sentence = ShapeOfText(label) == TextShape::kSentence;
   return words <= 2 && !sentence ? KeyLabelForm::kOneLineCentred : KeyLabelForm::kWrapped;
 }
 

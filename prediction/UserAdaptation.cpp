@@ -1,25 +1,8 @@
 #include "prediction/UserAdaptation.h"
 
-#include <algorithm>
-
 #include "common/Text.h"
 
 namespace vorelio {
-namespace {
-
-enum class KeyOutputKind { kSentenceOrPunctuation, kWords, kNothing };
-
-KeyOutputKind ClassifyKeyOutput(std::string_view text) {
-  const bool hasTerminator = text.find_first_of(kTerminators) != std::string_view::npos;
-  const bool onlyTerminators = !text.empty() && std::all_of(text.begin(), text.end(), IsTerminator);
-  const std::size_t words = Split(text, kSeparators).size();
-  if ((hasTerminator && words >= 1) || onlyTerminators) return KeyOutputKind::kSentenceOrPunctuation;
-  if (words >= 1) return KeyOutputKind::kWords;  // a single word or a word sequence
-  return KeyOutputKind::kNothing;
-}
-
-}  // namespace
-
 void CUserAdaptation::LearnWord(CDictionary& dictionary, bool adaptationOn,
                                 std::string_view lastWord, std::string_view previousWord) {
   if (!adaptationOn) return;
@@ -70,15 +53,17 @@ void CUserAdaptation::LearnMessage(CDictionary& dictionary, bool adaptationOn,
 void CUserAdaptation::LearnAfterKeyOutput(CDictionary& dictionary, bool adaptationOn,
                                           std::string_view keyText,
                                           const TextBeforeCaret& caret) {
-  switch (ClassifyKeyOutput(keyText)) {
-    case KeyOutputKind::kSentenceOrPunctuation:
+  switch (ShapeOfText(keyText)) {
+    case TextShape::kSentence:
+    case TextShape::kPunctuation:
       LearnSentence(dictionary, adaptationOn, caret.lastSentence, caret.previousSentence);
       LearnWord(dictionary, adaptationOn, caret.lastWord, caret.previousWord);
       break;
-    case KeyOutputKind::kWords:
+    case TextShape::kSingleWord:
+    case TextShape::kWordSequence:
       LearnWord(dictionary, adaptationOn, caret.lastWord, caret.previousWord);
       break;
-    case KeyOutputKind::kNothing:
+    case TextShape::kNone:
       break;
   }
 }

@@ -118,6 +118,17 @@ TEST(ScannerTest, ConversionsBehaveLikeTheCLibrary) {
   EXPECT_EQ(SaturatingReplace(0, INT32_MIN, 0), INT32_MAX);
 }
 
+TEST(TextTest, ShapesOfTextTellSentencesFromWordsAndPunctuation) {
+  EXPECT_EQ(ShapeOfText("bom dia."), TextShape::kSentence);
+  EXPECT_EQ(ShapeOfText("Ol\xE1!"), TextShape::kSentence);
+  EXPECT_EQ(ShapeOfText("bom dia"), TextShape::kWordSequence);
+  EXPECT_EQ(ShapeOfText(" bom, "), TextShape::kSingleWord);
+  EXPECT_EQ(ShapeOfText("?!"), TextShape::kPunctuation);
+  EXPECT_EQ(ShapeOfText(". "), TextShape::kNone);  // a terminator among other separators
+  EXPECT_EQ(ShapeOfText(", "), TextShape::kNone);
+  EXPECT_EQ(ShapeOfText(""), TextShape::kNone);
+}
+
 TEST(NativePathTest, ProgramPathsBecomeUtf8WithSlashes) {
   EXPECT_EQ(NativePath("CAT_IMG_A\xE7\xF5" "es\\p\xE3o.bmp"),
             "CAT_IMG_A\xC3\xA7\xC3\xB5" "es/p\xC3\xA3o.bmp");
