@@ -206,7 +206,7 @@ LogEvent KeyDownAction(std::string_view keyDownEvent, KeyAction action, std::str
   return AtKey(KeyDownAction(keyDownEvent, action, detail), key);
 }
 
-LogEvent RawMouseButtonDown(MouseButton button) {
+LogEvent RawMouseButtonDown(LoggedMouseButton button) {
   return Event(Pick(kMouseButtonEvents, button), std::string(Pick(kRawMouseButtonTypes, button)));
 }
 
@@ -214,12 +214,12 @@ LogEvent OnScreenKeyClick(KeyAction action, std::string_view keyDetails, const K
   return AtKey(Event(kLeftMouseDownKey, NameWithDetail(WordOf(action), keyDetails)), key);
 }
 
-LogEvent ScanningStarted(ScanLevel level) {
+LogEvent ScanningStarted(LoggedScanLevel level) {
   return Event(Pick(kSwitchCauses, SwitchCause::kSwitch1Down),
                std::string(Pick(kScanStarts, level)));
 }
 
-LogEvent ScanningAdvanced(SwitchCause cause, ScanLevel level) {
+LogEvent ScanningAdvanced(SwitchCause cause, LoggedScanLevel level) {
   return Event(Pick(kSwitchCauses, cause), std::string(Pick(kScanAdvances, level)));
 }
 

@@ -42,13 +42,13 @@ LogEvent KeyDownAction(std::string_view keyDownEvent, KeyAction action, std::str
                        const KeyPlace& key);
 
 // The raw report of a mouse button going down.
-LogEvent RawMouseButtonDown(MouseButton button);
+LogEvent RawMouseButtonDown(LoggedMouseButton button);
 // An on-screen key clicked: the action it caused and the key's details.
 LogEvent OnScreenKeyClick(KeyAction action, std::string_view keyDetails, const KeyPlace& key);
 
 // Scanning. Scanning starts on switch 1 going down in every method.
-LogEvent ScanningStarted(ScanLevel level);
-LogEvent ScanningAdvanced(SwitchCause cause, ScanLevel level);
+LogEvent ScanningStarted(LoggedScanLevel level);
+LogEvent ScanningAdvanced(SwitchCause cause, LoggedScanLevel level);
 LogEvent ScanningLineSelected(SwitchCause cause, int line);
 // `group` is COnScreenKeyIdentifier::GroupText() ("2.1").
 LogEvent ScanningGroupSelected(SwitchCause cause, std::string_view group);

@@ -42,7 +42,7 @@ enum class KeyAction {
   kCount
 };
 
-enum class MouseButton { kLeft, kMiddle, kRight };
+enum class LoggedMouseButton { kLeft, kMiddle, kRight };
 
 // The switch action behind a scanning event. The one that selects depends
 // on the scanning method: switch 1 down with "Regular", switch 1 up with
@@ -51,7 +51,7 @@ enum class MouseButton { kLeft, kMiddle, kRight };
 enum class SwitchCause { kSwitch1Down, kSwitch1Up, kSwitch2Down, kAutoTimer };
 
 // The level being scanned.
-enum class ScanLevel { kLines, kGroups, kKeys };
+enum class LoggedScanLevel { kLines, kGroups, kKeys };
 
 // What context adaptation decided, followed by the profile concerned.
 enum class ContextDecision {

@@ -95,7 +95,7 @@ TEST_F(EventLoggingTest, AWholeLoggingPeriodLineByLine) {
   // ... selects a pictogram key by scanning ...
   At(22, 5);
   metrics.Clock().UserActed();
-  logging.Record(ScanningStarted(ScanLevel::kLines));
+  logging.Record(ScanningStarted(LoggedScanLevel::kLines));
   logging.Record(ScanningLineSelected(SwitchCause::kSwitch1Down, 2));
   logging.Record(ScanningGroupSelected(SwitchCause::kSwitch1Down, "2.1"));
   logging.Record(ScanningKeySelected(SwitchCause::kSwitch1Down, KeyAction::kImageKeySelection,
@@ -267,8 +267,8 @@ TEST_F(EventLoggingTest, PagesAndPeriodsOfTheProfileDecideWhatIsWritten) {
   settings.logEvents = 1;
   settings.logControlEvents = 0;
   StartLogging();
-  logging.RecordControl(RawMouseButtonDown(MouseButton::kLeft));
-  logging.Record(RawMouseButtonDown(MouseButton::kRight));
+  logging.RecordControl(RawMouseButtonDown(LoggedMouseButton::kLeft));
+  logging.Record(RawMouseButtonDown(LoggedMouseButton::kRight));
   logging.SetContext("casa");
   logging.AddFinalTextLine("casa");
   // Starting again ends the open period first, with its metrics and final
