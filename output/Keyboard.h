@@ -86,6 +86,9 @@ class CKeyboard {
   static bool IsLetter(char c);
 
   const CKeySet& Keys() const { return keys_; }
+  // The controller marks the keys it gives a role (CRoleKey) and refills
+  // the table when a profile is applied.
+  CKeySet& Keys() { return keys_; }
 
  private:
   // The key a name stands for in PressNamedKey and ReleaseNamedKey.
