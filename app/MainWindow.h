@@ -1,0 +1,28 @@
+// What the controller asks of the program's main window. The GUI implements
+// it; tests record the calls.
+#pragma once
+
+#include "output/DesktopQueries.h"
+
+namespace vorelio {
+
+class MainWindow {
+ public:
+  virtual ~MainWindow() = default;
+  // Enables every item of the menu and shows the menu bar, which releases a
+  // menu the profile locked (BLOQUEAR_MENU).
+  virtual void UnlockMenu() = 0;
+  // Lays the window out again: the on-screen keyboard changed size or was
+  // replaced.
+  virtual void LayOut() = 0;
+  // The window's frame and the desktop's work area, on the screen.
+  virtual ScreenRect Frame() = 0;
+  virtual ScreenRect Desktop() = 0;
+  // Moves the window, keeping its size, so its top-left corner is at `topLeft`.
+  virtual void MoveTo(ScreenPoint topLeft) = 0;
+  // Where the on-screen keyboard's top-left corner is on the screen; the
+  // centres of keys in the event log are measured from it.
+  virtual ScreenPoint KeyboardOrigin() = 0;
+};
+
+}  // namespace vorelio

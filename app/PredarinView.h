@@ -1,0 +1,279 @@
+// CPredarinView: the controller, where every input event of the program
+// ends. Keys, characters and clicks of the application the user writes in
+// reach it from the hook library through the current output target; word
+// and sentence ends from the target; presses, hovers and scanning steps
+// from the on-screen keyboard; and the ticks of its 100 ms timer. For each
+// event it counts, logs, speaks what the profile asks to be spoken, learns
+// finished words and sentences, dispatches the keys that drive the program
+// (switches, prediction keys, speech keys, the abbreviation key, on-screen
+// keys) and schedules the next prediction, which the timer runs once the
+// user has paused for the profile's prediction delay (TEMPO_DE_PREDICAO).
+//
+// It owns, for the whole run, the profile set, the event logging, the
+// speech synthesizer, the keystroke synthesizer, the predictors, the
+// on-screen keyboard (reloaded with each profile or link) and the current
+// output target, which it chooses 500 ms after the last focus change. The
+// platform comes in through PredarinServices; everything runs on the thread
+// of the message loop.
+//
+// Two windows of the loop receive its messages: Window() is the owner of
+// the output targets (their relayed hook reports, word and sentence ends)
+// and of the timer; KeyboardWindow() is where the on-screen keyboard and
+// its scanner post. So a press of an on-screen key, which also posts
+// WM_HOOK_LEFT_BUTTON_DOWN, is never counted as a click in the application.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/AbbreviationExpander.h"
+#include "app/Beeper.h"
+#include "app/ControllerHost.h"
+#include "app/Countdown.h"
+#include "app/ForegroundWatch.h"
+#include "app/KeyActionHandler.h"
+#include "app/KeyTrigger.h"
+#include "app/MainWindow.h"
+#include "app/PictogramFinder.h"
+#include "app/PictogramWriter.h"
+#include "app/PreviewWindow.h"
+#include "app/RoleKeys.h"
+#include "app/SelectionProtocol.h"
+#include "app/SentenceSnapshot.h"
+#include "app/SuggestionLists.h"
+#include "keyboards/KeyboardScanTimer.h"
+#include "keyboards/OnScreenKeyboard.h"
+#include "logging/EventLogging.h"
+#include "output/GenericWordProcessor.h"
+#include "output/HookLibrary.h"
+#include "output/Keyboard.h"
+#include "platform/Clock.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/Messages.h"
+#include "prediction/SentencePredictor.h"
+#include "prediction/Suggestions.h"
+#include "prediction/UserAdaptation.h"
+#include "prediction/WordPredictor.h"
+#include "profiles/UserProfileSet.h"
+#include "speech/SpeechEngine.h"
+#include "speech/SpeechSynthesizer.h"
+
+namespace vorelio {
+
+// Shown when the loop grants none of the timer identifiers 0-19.
+inline constexpr std::string_view kNoControllerTimerMessage =
+    "Nao existe um timer disponivel. O sistema n\xe3o ir\xe1 funcionar correctamente.";
+
+// Everything the controller is lent; all of it must outlive the controller.
+struct PredarinServices {
+  MessageLoop& loop;
+  FileSystem& files;
+  MessageBoxService& messages;
+  ClockService& clock;
+  std::string dataFolder;  // the per-user data folder, ending in a separator
+  SpeechEngine& speechEngine;
+  KeystrokeSink& keystrokeSink;
+  DesktopQueries& desktop;
+  HookLibrary& hooks;
+  ForegroundWatch& foreground;
+  MainWindow& mainWindow;
+  PreviewWindow& preview;
+  Beeper& beeper;
+  KeyPictureLoader* keyPictures = nullptr;      // null: keys show no pictures
+  LoggingStartSignal* startSignal = nullptr;    // null: no start signal
+};
+
+// What a speech key or command spoke: the text, and whether it was the
+// words of a pictogram of the message editor.
+struct SpokenText {
+  std::string text;  // empty: nothing was spoken
+  bool pictogram = false;
+};
+
+class CPredarinView final : public MessageHandler, public ControllerHost, private ShiftLatch {
+ public:
+  explicit CPredarinView(const PredarinServices& services);
+  // Lets go of a Shift held for an on-screen key, detaches the target, ends
+  // the logging period and stops the timer.
+  ~CPredarinView() override;
+  CPredarinView(const CPredarinView&) = delete;
+  CPredarinView& operator=(const CPredarinView&) = delete;
+
+  // ---- Profiles ----
+  // Ends the logging period, lets the voice go and makes `name` the current
+  // profile (reading the profile set the first time; an unknown name opens
+  // "generico" after telling the user), then applies it.
+  void OpenProfile(std::string_view name);
+  // Applies the current profile: its logging, voice, keyboard (with its
+  // presentation), empty suggestion lists, a fresh key-name table, no target
+  // until the window in front is chosen again 500 ms from now, the role
+  // keys, and the timer. Nothing before a profile is open.
+  void ApplyProfile();
+
+  // ---- Seams set after construction ----
+  // Where key outputs that are actions go (null: such keys do nothing).
+  void SetKeyActionHandler(KeyActionHandler* handler) { keyActions_ = handler; }
+  // The program's own message editor, the target while the program's
+  // window is in front; null: none. Must outlive its use here.
+  void SetInternalEditor(CWordProcessor* editor);
+  void SetPictogramPictureMaker(PictogramPictureMaker* maker) { pictogramWriter_.SetPictureMaker(maker); }
+
+  // ---- Events ----
+  WindowHandle Window() const { return window_; }
+  WindowHandle KeyboardWindow() const { return keyboardWindow_; }
+  // The messages of Window(): the target's relays and the timer.
+  void HandleMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+  // The messages of KeyboardWindow(): key presses, hovers, scanning.
+  void HandleKeyboardMessage(uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+  // The focus moved on the desktop.
+  void FocusChanged();
+  // A key went down or up while the program's own window had the focus.
+  void OwnKeyDown(int virtualKey, std::intptr_t keyFlags);
+  void OwnKeyUp(int virtualKey);
+
+  // ---- Operations for the commands and the menu ----
+  // Opens the keyboard NAME (with or without ".tec") of the data folder in
+  // place of the current one, keeping the current one when the file cannot
+  // be read (the user is told). True when it was opened.
+  bool LoadKeyboard(std::string_view name);
+  // A key's output named another keyboard: logs ON_SCREEN_KEYBOARD_CALL
+  // with the trigger, opens it as LoadKeyboard does, makes it the profile's
+  // keyboard in use and counts a keyboard change made on the keyboard.
+  bool OpenLinkedKeyboard(std::string_view name, const KeyTrigger& trigger);
+  // The next page of every suggestion list, counted as a request for them.
+  void ShowNextSuggestionPages();
+  // Speaks the word at the caret (the words of the editor's pictogram there)
+  // or the current sentence, counting what was spoken.
+  SpokenText SpeakCurrentWord();
+  SpokenText SpeakCurrentSentence();
+
+  // ---- ControllerHost ----
+  CWordProcessor* Target() override { return target_; }
+  bool TargetIsInternalEditor() const override;
+  const UserProfileOptions& Options() const override;
+  CDictionary* Dictionary() override { return profiles_.CurrentDictionary(); }
+  CUserAdaptation& Adaptation() override { return adaptation_; }
+  CKeyboard& Keystrokes() override { return keystrokes_; }
+  std::string Speak(std::string_view text) override;
+  void ShowPreview(std::string_view text) override;
+  void Record(const LogEvent& event) override { logging_.Record(event); }
+  WritingMetrics& Metrics() override { return logging_.Metrics(); }
+  void ExpectSynthesizedKeys(int32_t keyDowns) override;
+  void RunPredictionCycle() override;
+
+  // ---- State ----
+  CUserProfileSet& Profiles() { return profiles_; }
+  EventLogging& Logging() { return logging_; }
+  CSpeechSynthesizer& Speech() { return speech_; }
+  COnScreenKeyboard& Keyboard() { return *keyboard_; }
+  const CSuggestionLists& Suggestions() const { return suggestions_; }
+  // Key downs the program synthesized whose hook reports have not come back.
+  int32_t SynthesizedKeyCount() const { return synthesized_; }
+  const SentenceSnapshot& Snapshot() const { return snapshot_; }
+  // Prediction cycles run since the controller was made.
+  int64_t PredictionCycles() const { return predictionCycles_; }
+  bool ShiftLatched() const { return shiftLatched_; }
+
+ private:
+  class KeyboardEvents;
+
+  // Input events.
+  void OnKeyDown(int virtualKey, std::intptr_t keyFlags);
+  bool DispatchRoleKey(int virtualKey, const std::string& keyDownEvent);
+  void OnKeyUp(int virtualKey);
+  void SwitchEvent(SwitchKey which, bool down);
+  void OnCharacter(char character);
+  void OnWordEnd();
+  void OnSentenceEnd();
+  void OnRawButtonDown(LoggedMouseButton button);
+  void OnKeyPressed(const COnScreenKeyIdentifier& key, int button);
+  void OnScanning(uint32_t message, std::uintptr_t position);
+  void OnKeyHover(const COnScreenKeyIdentifier& key);
+  void OnTimer();
+
+  // What an on-screen key does (a press, a scanning selection, a physical
+  // prediction key).
+  void PerformKey(const COnScreenKeyIdentifier& key, const KeyTrigger& trigger);
+  KeyPlace PlaceOf(const COnScreenKeyIdentifier& key);
+  void RefreshSnapshot();
+  void ScanningCue();
+
+  // Targets.
+  void DetachTarget();
+  void SelectTarget();
+  void RegisterRoleKeys();
+  void FollowCaret();
+
+  // ShiftLatch.
+  void Toggle() override;
+  void ReleaseShift();
+
+  void CreateTimer();
+  std::optional<std::string> EditorText();
+  bool LoadKeyboardFile(const std::string& name);
+
+  MessageLoop& loop_;
+  FileSystem& files_;
+  MessageBoxService& messages_;
+  const std::string dataFolder_;
+  DesktopQueries& desktop_;
+  HookLibrary& hooks_;
+  ForegroundWatch& foreground_;
+  MainWindow& mainWindow_;
+  PreviewWindow& preview_;
+  Beeper& beeper_;
+  KeyActionHandler* keyActions_ = nullptr;
+
+  WindowHandle window_ = 0;
+  std::unique_ptr<KeyboardEvents> keyboardEvents_;
+  WindowHandle keyboardWindow_ = 0;
+
+  CUserProfileSet profiles_;
+  EventLogging logging_;
+  CSpeechSynthesizer speech_;
+  CKeyboard keystrokes_;
+  CUserAdaptation adaptation_;
+  CWordPredictor wordPredictor_;
+  CSentencePredictor sentencePredictor_;
+  WordSuggestions wordSuggestions_;
+  SentenceSuggestions sentenceSuggestions_;
+
+  std::unique_ptr<COnScreenKeyboard> keyboard_;
+  std::unique_ptr<KeyboardScanTimer> scanTimer_;
+  PictogramFinder pictograms_;
+  CSuggestionLists suggestions_;
+  PictogramWriter pictogramWriter_;
+  SelectionProtocol selection_;
+  AbbreviationExpander abbreviations_;
+  RoleKeys roleKeys_;
+
+  CWordProcessor* target_ = nullptr;
+  std::unique_ptr<CGenericWordProcessor> genericTarget_;
+  CWordProcessor* internalEditor_ = nullptr;
+  DesktopWindow rememberedForeground_ = 0;
+
+  int timerId_ = -1;
+  Countdown foregroundCountdown_;
+  Countdown windowFollowCountdown_;
+  Countdown predictionCountdown_;
+  // The animated character's idle countdown (1000 ms), context adaptation
+  // (5000 ms) and cooperative-communication polling (500 ms) join these
+  // with their parts; the key-activity marker is the writing clock's own.
+
+  int32_t synthesized_ = 0;
+  int previousKey_ = -1;
+  std::intptr_t previousKeyFlags_ = 0;
+  // The on-screen key of the last selection, while no other key came after
+  // it: a second selection of it may complete what the first only spoke
+  // or showed.
+  std::optional<COnScreenKeyIdentifier> lastSelectedKey_;
+  bool shiftLatched_ = false;
+  SentenceSnapshot snapshot_;
+  int64_t predictionCycles_ = 0;
+};
+
+}  // namespace vorelio
