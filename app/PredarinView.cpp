@@ -21,6 +21,9 @@ namespace {
 
 constexpr int32_t kForegroundDelayMs = 500;
 constexpr int32_t kWindowFollowPeriodMs = 1000;
+constexpr int32_t kCharacterIdlePeriodMs = 1000;
+constexpr int32_t kContextAdaptationPeriodMs = 5000;
+constexpr int32_t kCooperationPollPeriodMs = 500;
 constexpr int kNumericKeypadFirst = 96;
 constexpr int kNumericKeypadLast = 111;
 constexpr int kNumLock = 144;
@@ -579,7 +582,9 @@ void CPredarinView::OnTimer() {
     foregroundCountdown_.Stop();
     SelectTarget();
   }
-  // The animated character's idle behaviour comes here, with the character.
+  // The animated character's idle behaviour will run here; its countdown
+  // is started by the character, which does not exist yet.
+  if (characterCountdown_.Tick(kCharacterIdlePeriodMs)) characterCountdown_.Start();
   if (windowFollowCountdown_.Tick(kWindowFollowPeriodMs)) {
     FollowCaret();
     windowFollowCountdown_.Start();
@@ -588,8 +593,11 @@ void CPredarinView::OnTimer() {
     predictionCountdown_.Stop();
     RunPredictionCycle();
   }
-  // Context adaptation and cooperative communication come here, with
-  // their parts.
+  // Context adaptation (while the user is idle) and the polling of a
+  // cooperative-communication session will run here; their countdowns stay
+  // stopped until those parts exist.
+  if (contextCountdown_.Tick(kContextAdaptationPeriodMs)) contextCountdown_.Start();
+  if (cooperationCountdown_.Tick(kCooperationPollPeriodMs)) cooperationCountdown_.Start();
   Metrics().Clock().Tick();
 }
 

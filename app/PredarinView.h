@@ -260,9 +260,12 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   Countdown foregroundCountdown_;
   Countdown windowFollowCountdown_;
   Countdown predictionCountdown_;
-  // The animated character's idle countdown (1000 ms), context adaptation
-  // (5000 ms) and cooperative-communication polling (500 ms) join these
-  // with their parts; the key-activity marker is the writing clock's own.
+  // Stopped until their parts exist: the animated character's idle
+  // behaviour, context adaptation, cooperative-communication polling. The
+  // key-activity marker is the writing clock's own countdown.
+  Countdown characterCountdown_;
+  Countdown contextCountdown_;
+  Countdown cooperationCountdown_;
 
   int32_t synthesized_ = 0;
   int previousKey_ = -1;

@@ -100,6 +100,7 @@ inline const COnScreenKeyIdentifier kSequenceKey{1, 0, 4};
 inline const COnScreenKeyIdentifier kInactiveKey{1, 0, 5};
 inline const COnScreenKeyIdentifier kBreadKey{1, 0, 6};
 inline const COnScreenKeyIdentifier kPictogramKey{2, 0, 0};
+inline const COnScreenKeyIdentifier kPictogramSentenceKey{2, 0, 1};
 
 inline constexpr uint8_t kF1 = 112;
 inline constexpr uint8_t kF11 = 122;
@@ -116,7 +117,7 @@ class ControllerTest : public ::testing::Test {
     folder.Write("geral.pal",
                  "[p\xE3o] 20\n___ 10\nbom 70\ncasa 80\ncom 200\ncomer 40\ncomo 100\n"
                  "computador 50\ndia 60\nol\xE1 30\np\xE3o 10\n");
-    folder.Write("geral.frs", "bom|dia. 10\nbom|dia|a|todos 5\n");
+    folder.Write("geral.frs", "[bom]|[dia] 3\nbom|dia. 10\nbom|dia|a|todos 5\n");
     for (const char* name : {"geral.par", "geral.cg", "geral.pcg", "geral.paf", "generico.pal",
                              "generico.par", "generico.frs", "generico.paf"}) {
       folder.Write(name, "");
@@ -134,7 +135,8 @@ class ControllerTest : public ::testing::Test {
                  "TECLA TECLA_NORMAL Copiar copiar {Ctrl+c} 1\n"
                  "TECLA TECLA_NORMAL Nada nada x 0\n"
                  "TECLA TECLA_IMAGEM CAT_IMG_Comida\\p\xE3o.bmp p\xE3o CAT_IMG_Comida\\p\xE3o.bmp 1\n"
-                 "LINHA Pictogramas\nGRUPO Imagens\nTECLA TECLA_PREDICAO_IMAGEM\n");
+                 "LINHA Pictogramas\nGRUPO Imagens\nTECLA TECLA_PREDICAO_IMAGEM\n"
+                 "TECLA TECLA_PREDICAO_FRASE_IMAGENS\n");
     folder.Write("Frases.tec", "LINHA Frases\nGRUPO g\nTECLA TECLA_NORMAL Voltar voltar Teste.tec 1\n");
     std::filesystem::create_directory(folder.File("CAT_IMG_Comida"));
     folder.Write("CAT_IMG_Comida/p\xC3\xA3o.bmp", "");
