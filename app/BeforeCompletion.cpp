@@ -2,9 +2,8 @@
 
 namespace vorelio {
 
-SelectionSteps BeforeCompletion::Decide(std::string_view text, bool sameKey,
-                                        bool speakBeforeOption, bool showBeforeOption,
-                                        bool canShow) {
+SelectionSteps BeforeCompletion::Decide(std::string_view text, bool sameKey, bool speakBeforeOption,
+                                        bool showBeforeOption, bool canShow) {
   SelectionSteps steps;
   if (speakBeforeOption && !(sameKey && text == heard_)) {
     steps.speakBefore = true;

@@ -35,7 +35,10 @@ class KeyTrigger {
  private:
   enum class Kind { kPhysicalKey, kMouseClick, kScanning };
   KeyTrigger(Kind kind, std::string keyDownEvent, SwitchCause cause, std::optional<KeyPlace> place)
-      : kind_(kind), keyDownEvent_(std::move(keyDownEvent)), cause_(cause), place_(std::move(place)) {}
+      : kind_(kind),
+        keyDownEvent_(std::move(keyDownEvent)),
+        cause_(cause),
+        place_(std::move(place)) {}
 
   Kind kind_;
   std::string keyDownEvent_;

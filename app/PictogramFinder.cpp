@@ -47,7 +47,8 @@ void PictogramFinder::ReadGalleries() {
     if (!pictures) continue;
     for (const std::string& picture : *pictures) {
       if (!EndsWithPictureExtension(picture)) continue;
-      const std::string name = ToLower(picture.substr(0, picture.size() - kPictureExtension.size()));
+      const std::string name =
+          ToLower(picture.substr(0, picture.size() - kPictureExtension.size()));
       references_.try_emplace(name, gallery + "\\" + picture);
     }
   }

@@ -24,8 +24,7 @@ class PictogramPictureMaker {
   virtual ~PictogramPictureMaker() = default;
   // `reference` names the picture or row of pictures ("CAT_IMG_Comida\pão.bmp",
   // several joined by ":"); nothing when none of them can be loaded.
-  virtual std::optional<PictogramPicture> Make(std::string_view reference,
-                                               std::string_view caption,
+  virtual std::optional<PictogramPicture> Make(std::string_view reference, std::string_view caption,
                                                int32_t editorHeight) = 0;
 };
 

@@ -35,8 +35,8 @@ void PictogramWriter::Write(const PictogramToWrite& pictogram) {
     if (CDictionary* dictionary = host_.Dictionary()) {
       const TextBeforeCaret caret{target->GetLastWord(), target->GetWordBeforeLast(),
                                   target->GetLastSentence(), target->GetSentenceBeforeLast()};
-      host_.Adaptation().LearnAfterKeyOutput(*dictionary, options.LearnsFromUser(),
-                                             pictogram.words, caret);
+      host_.Adaptation().LearnAfterKeyOutput(*dictionary, options.LearnsFromUser(), pictogram.words,
+                                             caret);
     }
   } else {
     // The typed words come back through the target, which learns them at

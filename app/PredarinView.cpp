@@ -57,10 +57,14 @@ LoggedMouseButton LoggedButtonOf(std::intptr_t button) {
 
 std::optional<LoggedScanLevel> LoggedLevelOf(ScanLevel level) {
   switch (level) {
-    case ScanLevel::kLines: return LoggedScanLevel::kLines;
-    case ScanLevel::kGroups: return LoggedScanLevel::kGroups;
-    case ScanLevel::kKeys: return LoggedScanLevel::kKeys;
-    case ScanLevel::kIdle: break;
+    case ScanLevel::kLines:
+      return LoggedScanLevel::kLines;
+    case ScanLevel::kGroups:
+      return LoggedScanLevel::kGroups;
+    case ScanLevel::kKeys:
+      return LoggedScanLevel::kKeys;
+    case ScanLevel::kIdle:
+      break;
   }
   return std::nullopt;
 }
@@ -321,8 +325,8 @@ bool CPredarinView::DispatchRoleKey(int virtualKey, const std::string& keyDownEv
         const bool sameKey = lastSelectedKey_ == key;
         lastSelectedKey_ = key;
         if (const std::optional<Suggestion> suggestion = suggestions_.On(key)) {
-          selection_.SelectSuggestion(*suggestion, KeyTrigger::PhysicalKey(keyDownEvent, PlaceOf(key)),
-                                      sameKey);
+          selection_.SelectSuggestion(*suggestion,
+                                      KeyTrigger::PhysicalKey(keyDownEvent, PlaceOf(key)), sameKey);
         }
         return true;
       }
@@ -335,8 +339,8 @@ bool CPredarinView::DispatchRoleKey(int virtualKey, const std::string& keyDownEv
   if (roleKeys_.IsSpeakWordKey(virtualKey)) {
     const SpokenText spoken = SpeakCurrentWord();
     if (!spoken.text.empty()) {
-      Record(KeyDownAction(keyDownEvent, spoken.pictogram ? KeyAction::kSpeakImage
-                                                          : KeyAction::kSpeakWord,
+      Record(KeyDownAction(keyDownEvent,
+                           spoken.pictogram ? KeyAction::kSpeakImage : KeyAction::kSpeakWord,
                            spoken.text));
     }
     return true;
@@ -501,9 +505,9 @@ void CPredarinView::OnKeyHover(const COnScreenKeyIdentifier& key) {
   } else if (!button->Type() || !SuggestionKindOf(*button->Type())) {
     // The description is the key's spoken text; a key without one says
     // its label, unless the label is a picture.
-    text = !button->Description().empty() ? button->Description()
+    text = !button->Description().empty()    ? button->Description()
            : NamesPictogram(button->Label()) ? std::string()
-                                              : button->Label();
+                                             : button->Label();
   }
   Speak(text);
 }
@@ -525,13 +529,15 @@ void CPredarinView::OnScanning(uint32_t message, std::uintptr_t position) {
       return;
     case WM_SCAN_ADVANCED:
       // The level scanned now; scanning may have stopped since it moved.
-      if (const std::optional<LoggedScanLevel> level = LoggedLevelOf(keyboard_->Scanner().Level())) {
+      if (const std::optional<LoggedScanLevel> level =
+              LoggedLevelOf(keyboard_->Scanner().Level())) {
         Record(ScanningAdvanced(causes.advance, *level));
       }
       ScanningCue();
       return;
     case WM_SCAN_LINE_SELECTED:
-      Record(ScanningLineSelected(causes.select, COnScreenKeyIdentifier::FromPacked(position).line));
+      Record(
+          ScanningLineSelected(causes.select, COnScreenKeyIdentifier::FromPacked(position).line));
       return;
     case WM_SCAN_GROUP_SELECTED:
       Record(ScanningGroupSelected(causes.select,
@@ -701,6 +707,7 @@ void CPredarinView::FollowCaret() {
 bool CPredarinView::LoadKeyboardFile(const std::string& name) {
   const std::string keyboardName = KeyboardNameOf(name);
   keyboard_->Load(files_, KeyboardPath(files_, dataFolder_, keyboardName));
+  lastSelectedKey_.reset();  // its place may now hold another key
   const std::string dropped = DroppedRecordsMessage(keyboardName, keyboard_->Dropped());
   if (!dropped.empty()) messages_.ShowMessage(dropped);
   logging_.SetPage(keyboardName);

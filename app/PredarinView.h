@@ -83,8 +83,8 @@ struct PredarinServices {
   MainWindow& mainWindow;
   PreviewWindow& preview;
   Beeper& beeper;
-  KeyPictureLoader* keyPictures = nullptr;      // null: keys show no pictures
-  LoggingStartSignal* startSignal = nullptr;    // null: no start signal
+  KeyPictureLoader* keyPictures = nullptr;    // null: keys show no pictures
+  LoggingStartSignal* startSignal = nullptr;  // null: no start signal
 };
 
 // What a speech key or command spoke: the text, and whether it was the
@@ -120,7 +120,9 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   // The program's own message editor, the target while the program's
   // window is in front; null: none. Must outlive its use here.
   void SetInternalEditor(CWordProcessor* editor);
-  void SetPictogramPictureMaker(PictogramPictureMaker* maker) { pictogramWriter_.SetPictureMaker(maker); }
+  void SetPictogramPictureMaker(PictogramPictureMaker* maker) {
+    pictogramWriter_.SetPictureMaker(maker);
+  }
 
   // ---- Events ----
   WindowHandle Window() const { return window_; }

@@ -11,7 +11,8 @@ void RoleKeys::Register(const UserProfileOptions& options, CKeySet& keys,
     role->GiveUp(registry);
   }
   if (firstPredictionKey_) {
-    for (int n = 0; n < kPredictionKeyCount; ++n) registry.DeleteSpecialKey(*firstPredictionKey_ + n);
+    for (int n = 0; n < kPredictionKeyCount; ++n)
+      registry.DeleteSpecialKey(*firstPredictionKey_ + n);
     firstPredictionKey_.reset();
   }
 

@@ -1,11 +1,11 @@
 // The physical keys the profile gives a role: the two scanning switches
 // (TECLA_MANIPULO1, TECLA_MANIPULO2), the ten prediction keys (the code
 // TECLAS_COMPLETAR and the nine after it, one per prediction key of the
-// on-screen keyboard; none while TECLAS_COMPLETAR is 0), the abbreviation key (TECLA_EXPANSAO_ABREVIATURAS)
-// and the keys that speak the word and the sentence (TECLA_SINTESE_PALAVRA,
-// TECLA_SINTESE_FRASE). Options name the keys by the key names of the
-// keystroke synthesizer's table; the hook library swallows them in the
-// target application.
+// on-screen keyboard; none while TECLAS_COMPLETAR is 0), the abbreviation
+// key (TECLA_EXPANSAO_ABREVIATURAS) and the keys that speak the word and the
+// sentence (TECLA_SINTESE_PALAVRA, TECLA_SINTESE_FRASE). Options name the
+// keys by the key names of the keystroke synthesizer's table; the hook
+// library swallows them in the target application.
 #pragma once
 
 #include <optional>

@@ -30,16 +30,15 @@ constexpr SelectionActions kWordSequence{
 constexpr SelectionActions kPictogram{A::kSpeakPredictedImageBeforeCompletion, std::nullopt,
                                       A::kPredictedImageSelection,
                                       A::kSpeakPredictedImageAfterCompletion};
-constexpr SelectionActions kPictogramSentence{
-    A::kSpeakPredictedImageSentenceBeforeCompletion, std::nullopt,
-    A::kPredictedImageSentenceSelection, A::kSpeakPredictedImageSentenceAfterCompletion};
-constexpr SelectionActions kTextKey{A::kSpeakTextKeyBeforeSelection,
-                                    A::kShowTextKeyBeforeSelection, A::kTextKeySelection,
-                                    A::kSpeakTextKeyAfterSelection};
+constexpr SelectionActions kPictogramSentence{A::kSpeakPredictedImageSentenceBeforeCompletion,
+                                              std::nullopt, A::kPredictedImageSentenceSelection,
+                                              A::kSpeakPredictedImageSentenceAfterCompletion};
+constexpr SelectionActions kTextKey{A::kSpeakTextKeyBeforeSelection, A::kShowTextKeyBeforeSelection,
+                                    A::kTextKeySelection, A::kSpeakTextKeyAfterSelection};
 constexpr SelectionActions kPictogramKey{A::kSpeakImageKeyBeforeSelection, std::nullopt,
                                          A::kImageKeySelection, A::kSpeakImageKeyAfterSelection};
-constexpr SelectionActions kPictogramRowKey{A::kSpeakImageSentenceKeyBeforeSelection,
-                                            std::nullopt, A::kImageSentenceKeySelection,
+constexpr SelectionActions kPictogramRowKey{A::kSpeakImageSentenceKeyBeforeSelection, std::nullopt,
+                                            A::kImageSentenceKeySelection,
                                             A::kSpeakImageSentenceKeyAfterSelection};
 
 // An entry of the sentence list: a sentence, a word sequence, or a single
@@ -96,8 +95,8 @@ void SelectionProtocol::SelectSuggestion(const Suggestion& suggestion, const Key
       return;
     case SuggestionKind::kSentence: {
       const TextShape shape = ShapeOfText(text);
-      if (Proceed(text, text, target->GetSentencePreview(text), SentenceListActions(shape),
-                  trigger, sameKey)) {
+      if (Proceed(text, text, target->GetSentencePreview(text), SentenceListActions(shape), trigger,
+                  sameKey)) {
         CompleteSentence(suggestion, shape);
       }
       return;
@@ -109,11 +108,10 @@ void SelectionProtocol::SelectSuggestion(const Suggestion& suggestion, const Key
       if (!Proceed(text, words, {}, row ? kPictogramSentence : kPictogram, trigger, sameKey)) {
         return;
       }
-      host_.Metrics().PredictedPictogramSelected(row ? PictogramKind::kCompound
-                                                     : PictogramKind::kSingle,
-                                                 suggestion.listPosition);
-      writer_.Write({words, row ? pictograms_.RowOf(text) : pictograms_.ReferenceOf(text), {},
-                     text, row});
+      host_.Metrics().PredictedPictogramSelected(
+          row ? PictogramKind::kCompound : PictogramKind::kSingle, suggestion.listPosition);
+      writer_.Write(
+          {words, row ? pictograms_.RowOf(text) : pictograms_.ReferenceOf(text), {}, text, row});
       return;
     }
   }

@@ -56,7 +56,8 @@ void CSuggestionLists::NextPages() {
     const std::size_t pageSize = KeysOf(kind).size();
     if (pageSize == 0) continue;
     const std::size_t count = lists_[Index(kind)].size();
-    const int pageCount = static_cast<int>(std::max<std::size_t>(1, (count + pageSize - 1) / pageSize));
+    const int pageCount =
+        static_cast<int>(std::max<std::size_t>(1, (count + pageSize - 1) / pageSize));
     int& page = pages_[Index(kind)];
     page = page + 1 >= pageCount ? 0 : page + 1;
     Label(kind);

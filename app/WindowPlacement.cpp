@@ -29,10 +29,12 @@ ScreenPoint PlaceAwayFromCaret(ScreenPoint caret, const ScreenRect& desktop,
   return {left, top};
 }
 
-ScreenPoint PlaceNextToCaret(ScreenPoint caret, const ScreenRect& desktop, const ScreenRect& frame) {
+ScreenPoint PlaceNextToCaret(ScreenPoint caret, const ScreenRect& desktop,
+                             const ScreenRect& frame) {
   const int32_t width = frame.right - frame.left;
   const int32_t height = frame.bottom - frame.top;
-  const int32_t x = std::max(desktop.left, std::min(caret.x + kGapBesideCaret, desktop.right - width));
+  const int32_t x =
+      std::max(desktop.left, std::min(caret.x + kGapBesideCaret, desktop.right - width));
   const int32_t y = std::max(desktop.top, std::min(caret.y, desktop.bottom - height));
   return {x, y};
 }

@@ -26,8 +26,8 @@ TEST_F(ControllerTest, WithBothPreviewsTheFirstPressSpeaksAndShowsTheSecondExpan
   EXPECT_EQ(Counters().Of(WritingEvent::kAbbreviationExpanded), 1);
   EXPECT_EQ(LogLinesWith("KEY_DOWN_TAB ABBREVIATION_SELECTION_Rua_das_Flores").size(), 1u);
   EXPECT_EQ(LogLinesWith("KEY_DOWN_TAB SHOW_ABBREVIATION_EXPANSION_BEFORE_EXPANSION").size(), 1u);
-  EXPECT_EQ(
-      LogLinesWith("KEY_DOWN_TAB SYNTHESIZE_ABBREVIATION_EXPANSION_BEFORE_EXPANSION").size(), 1u);
+  EXPECT_EQ(LogLinesWith("KEY_DOWN_TAB SYNTHESIZE_ABBREVIATION_EXPANSION_BEFORE_EXPANSION").size(),
+            1u);
 }
 
 TEST_F(ControllerTest, ShowingBeforeExpansionAloneNeedsTwoPresses) {

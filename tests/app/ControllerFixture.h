@@ -123,21 +123,23 @@ class ControllerTest : public ::testing::Test {
       folder.Write(name, "");
     }
     folder.Write("generico.abr", "mrd Rua das Flores\n");
-    folder.Write("Teste.tec",
-                 "LINHA Sugestoes\nGRUPO Palavras\nTECLA TECLA_PREDICAO\nTECLA TECLA_PREDICAO\n"
-                 "TECLA TECLA_PREDICAO\nGRUPO Frases\nTECLA TECLA_PREDICAO_FRASE\n"
-                 "TECLA TECLA_PREDICAO_FRASE\n"
-                 "LINHA Teclas\nGRUPO Letras\n"
-                 "TECLA TECLA_NORMAL a letra;;;a a 1\n"
-                 "TECLA TECLA_NORMAL Shift mai\xFAsculas Shift 1\n"
-                 "TECLA TECLA_NORMAL Expandir expandir Tab 1\n"
-                 "TECLA TECLA_NORMAL Frases outro;;;teclado Frases.TEC 1\n"
-                 "TECLA TECLA_NORMAL Copiar copiar {Ctrl+c} 1\n"
-                 "TECLA TECLA_NORMAL Nada nada x 0\n"
-                 "TECLA TECLA_IMAGEM CAT_IMG_Comida\\p\xE3o.bmp p\xE3o CAT_IMG_Comida\\p\xE3o.bmp 1\n"
-                 "LINHA Pictogramas\nGRUPO Imagens\nTECLA TECLA_PREDICAO_IMAGEM\n"
-                 "TECLA TECLA_PREDICAO_FRASE_IMAGENS\n");
-    folder.Write("Frases.tec", "LINHA Frases\nGRUPO g\nTECLA TECLA_NORMAL Voltar voltar Teste.tec 1\n");
+    folder.Write(
+        "Teste.tec",
+        "LINHA Sugestoes\nGRUPO Palavras\nTECLA TECLA_PREDICAO\nTECLA TECLA_PREDICAO\n"
+        "TECLA TECLA_PREDICAO\nGRUPO Frases\nTECLA TECLA_PREDICAO_FRASE\n"
+        "TECLA TECLA_PREDICAO_FRASE\n"
+        "LINHA Teclas\nGRUPO Letras\n"
+        "TECLA TECLA_NORMAL a letra;;;a a 1\n"
+        "TECLA TECLA_NORMAL Shift mai\xFAsculas Shift 1\n"
+        "TECLA TECLA_NORMAL Expandir expandir Tab 1\n"
+        "TECLA TECLA_NORMAL Frases outro;;;teclado Frases.TEC 1\n"
+        "TECLA TECLA_NORMAL Copiar copiar {Ctrl+c} 1\n"
+        "TECLA TECLA_NORMAL Nada nada x 0\n"
+        "TECLA TECLA_IMAGEM CAT_IMG_Comida\\p\xE3o.bmp p\xE3o CAT_IMG_Comida\\p\xE3o.bmp 1\n"
+        "LINHA Pictogramas\nGRUPO Imagens\nTECLA TECLA_PREDICAO_IMAGEM\n"
+        "TECLA TECLA_PREDICAO_FRASE_IMAGENS\n");
+    folder.Write("Frases.tec",
+                 "LINHA Frases\nGRUPO g\nTECLA TECLA_NORMAL Voltar voltar Teste.tec 1\n");
     std::filesystem::create_directory(folder.File("CAT_IMG_Comida"));
     folder.Write("CAT_IMG_Comida/p\xC3\xA3o.bmp", "");
     desktop.Focus(application);
@@ -151,17 +153,17 @@ class ControllerTest : public ::testing::Test {
   // opens it, and lets the timer choose the application in front.
   void Start(const std::map<std::string, std::string>& changes = {}) {
     std::map<std::string, std::string> options = {
-        {"NOME_TECLADO", "Teste"},          {"NOME_SINTETIZADOR_FALA", "Voz"},
-        {"TEMPO_DE_PREDICAO", "300"},       {"TECLAS_COMPLETAR", "112"},
-        {"ADAPTACAO_UTILIZADOR", "1"},      {"REGISTAR_EVENTOS", "1"},
+        {"NOME_TECLADO", "Teste"},           {"NOME_SINTETIZADOR_FALA", "Voz"},
+        {"TEMPO_DE_PREDICAO", "300"},        {"TECLAS_COMPLETAR", "112"},
+        {"ADAPTACAO_UTILIZADOR", "1"},       {"REGISTAR_EVENTOS", "1"},
         {"SOM_INICIAL_REGISTO_EVENTOS", "0"}};
     for (const auto& [key, value] : changes) options[key] = value;
     std::string file;
     for (const auto& [key, value] : options) file += key + " " + value + "\n";
     folder.Write("generico.cfg", file);
-    view = std::make_unique<CPredarinView>(PredarinServices{
-        loop, DiskFiles(), messages, clock, folder.Path(), speechEngine, desktop, desktop, hooks,
-        foreground, mainWindow, preview, beeper});
+    view = std::make_unique<CPredarinView>(
+        PredarinServices{loop, DiskFiles(), messages, clock, folder.Path(), speechEngine, desktop,
+                         desktop, hooks, foreground, mainWindow, preview, beeper});
     view->SetKeyActionHandler(&keyActions);
     view->OpenProfile("generico");
     Tick(6);  // the window in front gets its target after 500 ms

@@ -104,7 +104,7 @@ TEST(PictogramFinderTest, FindsPictogramsInTheGalleriesWhateverTheirCase) {
   EXPECT_EQ(finder.ReferenceOf("[p\xE3o]"), "CAT_IMG_Comida\\p\xE3o.bmp");
   EXPECT_EQ(finder.ReferenceOf("P\xC3O"), "CAT_IMG_Comida\\p\xE3o.bmp");
   EXPECT_EQ(finder.ReferenceOf("[leite]"), "CAT_IMG_Comida\\Leite.BMP");  // first gallery
-  EXPECT_EQ(finder.ReferenceOf("[tu]"), "");  // not a gallery
+  EXPECT_EQ(finder.ReferenceOf("[tu]"), "");                              // not a gallery
   EXPECT_EQ(finder.ReferenceOf("[nota]"), "");
   EXPECT_EQ(finder.RowOf("[eu] quero [p\xE3o] [tu]"),
             "CAT_IMG_Pessoas\\eu.bmp:CAT_IMG_Comida\\p\xE3o.bmp");

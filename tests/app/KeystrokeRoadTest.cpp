@@ -36,8 +36,9 @@ TEST_F(ControllerTest, ASuggestionKeyCompletesTheWordTypedInTheApplication) {
   // CONTEXT is the sentence as the target knew it when the key was handled.
   EXPECT_TRUE(has("\"c\" CHAR_c CHAR  -  - Teste \"c\""));
   EXPECT_TRUE(has("\"o\" CHAR_o CHAR  -  - Teste \"co\""));
-  EXPECT_TRUE(has("\"\" LEFT_MOUSE_DOWN_KEY PREDICTED_WORD_SELECTION_computador 0.0.1 10.20 "
-                  "Teste \"com\""));
+  EXPECT_TRUE(
+      has("\"\" LEFT_MOUSE_DOWN_KEY PREDICTED_WORD_SELECTION_computador 0.0.1 10.20 "
+          "Teste \"com\""));
   EXPECT_TRUE(has("\"\" KEY_DOWN_P AUTO_KEY  -  - Teste \"com\""));
   EXPECT_TRUE(has("\"\" NEW_WORD WORD_computador  -  - Teste \"computador\""));
   EXPECT_EQ(LogLinesWith("AUTO_KEY").size(), 8u);  // "putador" and the space

@@ -9,8 +9,10 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST_F(ControllerTest, ASuggestionKeySelectedByScanningCompletesTheWord) {
-  Start({{"METODO_VARRIMENTO", "Regular"}, {"LATENCIA_INTERRUPTORES_VARRIMENTO", "0"},
-         {"VELOCIDADE_VARRIMENTO", "1000"}, {"PISTA_SONORA_BEEP_VARRIMENTO", "1"},
+  Start({{"METODO_VARRIMENTO", "Regular"},
+         {"LATENCIA_INTERRUPTORES_VARRIMENTO", "0"},
+         {"VELOCIDADE_VARRIMENTO", "1000"},
+         {"PISTA_SONORA_BEEP_VARRIMENTO", "1"},
          {"PISTA_SINTETIZADA_VARRIMENTO", "1"}});
   TypeAndPause("com");
   const auto press = [this] { Press(kNum5); };
@@ -27,7 +29,8 @@ TEST_F(ControllerTest, ASuggestionKeySelectedByScanningCompletesTheWord) {
       if (log[i].find(part) != std::string::npos) return static_cast<int>(i);
     return -1;
   };
-  EXPECT_EQ(log[at("START_SCANNING_LINES")], "\"\" SWITCH1_DOWN START_SCANNING_LINES  -  - Teste \"com\"");
+  EXPECT_EQ(log[at("START_SCANNING_LINES")],
+            "\"\" SWITCH1_DOWN START_SCANNING_LINES  -  - Teste \"com\"");
   EXPECT_EQ(log[at("LINE_SELECTION")], "\"\" SWITCH1_DOWN LINE_SELECTION 0  - Teste \"com\"");
   EXPECT_EQ(log[at("GROUP_SELECTION")], "\"\" SWITCH1_DOWN GROUP_SELECTION 0.0  - Teste \"com\"");
   EXPECT_EQ(log[at("PREDICTED_WORD_SELECTION")],
@@ -39,8 +42,10 @@ TEST_F(ControllerTest, ASuggestionKeySelectedByScanningCompletesTheWord) {
 }
 
 TEST_F(ControllerTest, TheHighlightMovingIsLoggedWithTheCauseOfTheMethod) {
-  Start({{"METODO_VARRIMENTO", "Passo-a-Passo"}, {"LATENCIA_INTERRUPTORES_VARRIMENTO", "0"},
-         {"VELOCIDADE_VARRIMENTO", "1000"}, {"TECLA_MANIPULO2", "Num6"}});
+  Start({{"METODO_VARRIMENTO", "Passo-a-Passo"},
+         {"LATENCIA_INTERRUPTORES_VARRIMENTO", "0"},
+         {"VELOCIDADE_VARRIMENTO", "1000"},
+         {"TECLA_MANIPULO2", "Num6"}});
   Press(kNum5);  // starts
   Press(kNum5);  // one step
   EXPECT_EQ(LogLinesWith("SWITCH1_DOWN SCANNING_ADVANCE_LINES").size(), 1u);
