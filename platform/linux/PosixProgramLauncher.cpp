@@ -3,14 +3,13 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>  // environ
 
 #include <cerrno>
 #include <system_error>
 #include <thread>
 
 #include "common/NativePath.h"
-
-extern char** environ;
 
 namespace vorelio {
 
