@@ -241,6 +241,12 @@ LogEvent ScanningKeySelected(SwitchCause cause, KeyAction action, std::string_vi
                key);
 }
 
+LogEvent OnScreenKeyAction(KeyTrigger trigger, KeyAction action, std::string_view keyDetails,
+                           const KeyPlace& key) {
+  if (trigger.leftMouse) return OnScreenKeyClick(action, keyDetails, key);
+  return ScanningKeySelected(trigger.cause, action, keyDetails, key);
+}
+
 LogEvent CharacterTyped(char c) {
   for (const NamedCharacter& named : kNamedCharacters) {
     if (named.character != c) continue;

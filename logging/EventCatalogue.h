@@ -54,6 +54,10 @@ LogEvent ScanningLineSelected(SwitchCause cause, int line);
 LogEvent ScanningGroupSelected(SwitchCause cause, std::string_view group);
 LogEvent ScanningKeySelected(SwitchCause cause, KeyAction action, std::string_view keyDetails,
                              const KeyPlace& key);
+// An on-screen key's action, clicked (OnScreenKeyClick) or selected by
+// scanning (ScanningKeySelected) as `trigger` says.
+LogEvent OnScreenKeyAction(KeyTrigger trigger, KeyAction action, std::string_view keyDetails,
+                           const KeyPlace& key);
 
 // A character written: OUTPUT is the character, Backspace, Tab and Enter
 // (carriage return) as the two characters "\b", "\t" and "\n".

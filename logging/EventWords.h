@@ -50,6 +50,18 @@ enum class MouseButton { kLeft, kMiddle, kRight };
 // timer in "Regular" and "Inverso" and by switch 1 in "Passo-a-Passo".
 enum class SwitchCause { kSwitch1Down, kSwitch1Up, kSwitch2Down, kAutoTimer };
 
+// What selected an on-screen key, written as the EVENT of the action it
+// caused: the left mouse button ("LEFT_MOUSE_DOWN_KEY"), or scanning with
+// the switch action that selected the key.
+struct KeyTrigger {
+  bool leftMouse = true;
+  SwitchCause cause = SwitchCause::kSwitch1Down;  // scanning only
+
+  static constexpr KeyTrigger LeftMouse() { return {}; }
+  static constexpr KeyTrigger Scanning(SwitchCause cause) { return {false, cause}; }
+  bool operator==(const KeyTrigger&) const = default;
+};
+
 // The level being scanned.
 enum class ScanLevel { kLines, kGroups, kKeys };
 
