@@ -4,7 +4,7 @@
 
 namespace vorelio {
 
-void AbbreviationExpander::Expand(const KeyTrigger& trigger) {
+void AbbreviationExpander::Expand(const KeyActivation& trigger) {
   CWordProcessor* target = host_.Target();
   if (target == nullptr) return;
   // The letters before the caret are what the expansion erases, so they

@@ -12,7 +12,7 @@
 
 #include "app/BeforeCompletion.h"
 #include "app/ControllerHost.h"
-#include "app/KeyTrigger.h"
+#include "app/KeyActivation.h"
 
 namespace vorelio {
 
@@ -21,7 +21,7 @@ class AbbreviationExpander {
   // `host` must outlive the expander.
   explicit AbbreviationExpander(ControllerHost& host) : host_(host) {}
 
-  void Expand(const KeyTrigger& trigger);
+  void Expand(const KeyActivation& trigger);
 
  private:
   ControllerHost& host_;

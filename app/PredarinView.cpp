@@ -49,10 +49,10 @@ LoggingSettings LoggingSettingsOf(const UserProfileOptions& options) {
 }
 
 // WM_KEY_PRESSED's button: 0 left, 1 right, 2 middle.
-LoggedMouseButton LoggedButtonOf(std::intptr_t button) {
-  if (button == 1) return LoggedMouseButton::kRight;
-  if (button == 2) return LoggedMouseButton::kMiddle;
-  return LoggedMouseButton::kLeft;
+MouseButton LoggedButtonOf(std::intptr_t button) {
+  if (button == 1) return MouseButton::kRight;
+  if (button == 2) return MouseButton::kMiddle;
+  return MouseButton::kLeft;
 }
 
 std::optional<LoggedScanLevel> LoggedLevelOf(ScanLevel level) {
@@ -217,16 +217,16 @@ void CPredarinView::HandleMessage(uint32_t message, std::uintptr_t wParam, std::
       OnSentenceEnd();
       return;
     case WM_HOOK_LEFT_BUTTON_DOWN:
-      OnRawButtonDown(LoggedMouseButton::kLeft);
+      OnRawButtonDown(MouseButton::kLeft);
       return;
     case WM_HOOK_LEFT_BUTTON_UP:
       predictionCountdown_.Start();
       return;
     case WM_HOOK_RIGHT_BUTTON_DOWN:
-      OnRawButtonDown(LoggedMouseButton::kRight);
+      OnRawButtonDown(MouseButton::kRight);
       return;
     case WM_HOOK_MIDDLE_BUTTON_DOWN:
-      OnRawButtonDown(LoggedMouseButton::kMiddle);
+      OnRawButtonDown(MouseButton::kMiddle);
       return;
     case WM_LAYOUT_MAIN_WINDOW:
       mainWindow_.LayOut();
@@ -325,34 +325,46 @@ bool CPredarinView::DispatchRoleKey(int virtualKey, const std::string& keyDownEv
         const bool sameKey = lastSelectedKey_ == key;
         lastSelectedKey_ = key;
         if (const std::optional<Suggestion> suggestion = suggestions_.On(key)) {
-          selection_.SelectSuggestion(*suggestion,
-                                      KeyTrigger::PhysicalKey(keyDownEvent, PlaceOf(key)), sameKey);
+          selection_.SelectSuggestion(
+              *suggestion, KeyActivation::PhysicalKey(keyDownEvent, PlaceOf(key)), sameKey);
         }
         return true;
       }
     }
   }
   if (roleKeys_.IsAbbreviationKey(virtualKey)) {
-    abbreviations_.Expand(KeyTrigger::PhysicalKey(keyDownEvent));
+    abbreviations_.Expand(KeyActivation::PhysicalKey(keyDownEvent));
     return true;
   }
   if (roleKeys_.IsSpeakWordKey(virtualKey)) {
-    const SpokenText spoken = SpeakCurrentWord();
-    if (!spoken.text.empty()) {
-      Record(KeyDownAction(keyDownEvent,
-                           spoken.pictogram ? KeyAction::kSpeakImage : KeyAction::kSpeakWord,
-                           spoken.text));
-    }
+    const SpokenWord word = CurrentWord();
+    SpeakForKey(keyDownEvent, word,
+                word.isPictogram ? KeyAction::kSpeakImage : KeyAction::kSpeakWord);
     return true;
   }
   if (roleKeys_.IsSpeakSentenceKey(virtualKey)) {
-    const SpokenText spoken = SpeakCurrentSentence();
-    if (!spoken.text.empty()) {
-      Record(KeyDownAction(keyDownEvent, KeyAction::kSpeakSentence, spoken.text));
-    }
+    SpeakForKey(keyDownEvent, {CurrentSentence(), false}, KeyAction::kSpeakSentence);
     return true;
   }
   return false;
+}
+
+void CPredarinView::SpeakForKey(const std::string& keyDownEvent, const SpokenWord& spoken,
+                                KeyAction action) {
+  if (spoken.text.empty()) return;
+  Record(KeyDownAction(keyDownEvent, action, spoken.text));
+  if (Speak(spoken.text).empty()) return;
+  switch (action) {
+    case KeyAction::kSpeakImage:
+      Metrics().Count(WritingEvent::kPictogramSpoken);
+      return;
+    case KeyAction::kSpeakSentence:
+      Metrics().Count(WritingEvent::kSentenceSpoken);
+      return;
+    default:
+      Metrics().Count(WritingEvent::kWordSpoken);
+      return;
+  }
 }
 
 void CPredarinView::OnKeyUp(int virtualKey) {
@@ -423,7 +435,7 @@ void CPredarinView::OnSentenceEnd() {
   }
 }
 
-void CPredarinView::OnRawButtonDown(LoggedMouseButton button) {
+void CPredarinView::OnRawButtonDown(MouseButton button) {
   logging_.RecordControl(RawMouseButtonDown(button));
   Metrics().Count(WritingEvent::kClick);
 }
@@ -438,20 +450,21 @@ void CPredarinView::OnKeyPressed(const COnScreenKeyIdentifier& key, int button) 
   preview_.Hide();
   // Only the left button sets off a key's action.
   if (button == static_cast<int>(MouseButton::kLeft)) {
-    PerformKey(key, KeyTrigger::MouseClick(PlaceOf(key)));
+    PerformKey(key, KeyTrigger::LeftMouse());
   }
   RefreshSnapshot();
 }
 
-void CPredarinView::PerformKey(const COnScreenKeyIdentifier& key, const KeyTrigger& trigger) {
+void CPredarinView::PerformKey(const COnScreenKeyIdentifier& key, KeyTrigger trigger) {
   const CColorButton* button = keyboard_->Key(key);
   if (button == nullptr || !button->IsActive() || !button->Type()) return;
   const bool sameKey = lastSelectedKey_ == key;
   lastSelectedKey_ = key;
   const KeyType type = *button->Type();
+  const KeyActivation activation = KeyActivation::OnScreenKey(trigger, PlaceOf(key));
   if (SuggestionKindOf(type)) {
     if (const std::optional<Suggestion> suggestion = suggestions_.On(key)) {
-      selection_.SelectSuggestion(*suggestion, trigger, sameKey);
+      selection_.SelectSuggestion(*suggestion, activation, sameKey);
     }
     return;
   }
@@ -463,7 +476,7 @@ void CPredarinView::PerformKey(const COnScreenKeyIdentifier& key, const KeyTrigg
   const std::string caption = button->Caption();
   const std::string_view expansionKey = Options().abbreviationExpansionKey;
   if (!expansionKey.empty() && Trim(output) == expansionKey) {
-    abbreviations_.Expand(trigger);
+    abbreviations_.Expand(activation);
     return;
   }
   const KeyOutput kind = ClassifyKeyOutput(output);
@@ -472,13 +485,13 @@ void CPredarinView::PerformKey(const COnScreenKeyIdentifier& key, const KeyTrigg
     case KeyOutputKind::kKeySequence:
     case KeyOutputKind::kProgram:
     case KeyOutputKind::kCommand:
-      if (keyActions_ != nullptr) keyActions_->Run(output, trigger, key);
+      if (keyActions_ != nullptr) keyActions_->Run(kind, trigger, key);
       return;
     case KeyOutputKind::kPictogram:
-      selection_.SelectPictogramKey({description, kind.value, caption}, trigger, sameKey);
+      selection_.SelectPictogramKey({description, kind.value, caption}, activation, sameKey);
       return;
     case KeyOutputKind::kText:
-      selection_.SelectTextKey(kind, trigger, sameKey);
+      selection_.SelectTextKey(kind, activation, sameKey);
       return;
   }
 }
@@ -547,7 +560,7 @@ void CPredarinView::OnScanning(uint32_t message, std::uintptr_t position) {
       const COnScreenKeyIdentifier key = COnScreenKeyIdentifier::FromPacked(position);
       Metrics().Clock().UserActed();
       preview_.Hide();
-      PerformKey(key, KeyTrigger::Scanning(causes.select, PlaceOf(key)));
+      PerformKey(key, KeyTrigger::Scanning(causes.select));
       RefreshSnapshot();
       return;
     }
@@ -727,9 +740,8 @@ bool CPredarinView::LoadKeyboard(std::string_view name) {
   return LoadKeyboardFile(keyboardName);
 }
 
-bool CPredarinView::OpenLinkedKeyboard(std::string_view name, const KeyTrigger& trigger) {
+bool CPredarinView::OpenKeyboard(std::string_view name) {
   const std::string keyboardName = KeyboardNameOf(name);
-  Record(trigger.Event(KeyAction::kOnScreenKeyboardCall, keyboardName));
   if (!LoadKeyboard(keyboardName)) return false;
   if (CUserProfile* profile = profiles_.Current()) {
     profile->Properties().options.keyboardName = keyboardName;
@@ -738,35 +750,28 @@ bool CPredarinView::OpenLinkedKeyboard(std::string_view name, const KeyTrigger& 
   return true;
 }
 
-void CPredarinView::ShowNextSuggestionPages() {
+void CPredarinView::ShowNextSuggestions() {
   Metrics().Count(WritingEvent::kNextPredictionsRequest);
   suggestions_.NextPages();
 }
 
 // ---- Speech and the preview ----
 
-SpokenText CPredarinView::SpeakCurrentWord() {
-  SpokenText spoken;
-  if (target_ == nullptr) return spoken;
+SpokenWord CPredarinView::CurrentWord() {
+  SpokenWord word;
+  if (target_ == nullptr) return word;
   if (TargetIsInternalEditor() && target_->IsCaretAtPictogram()) {
-    spoken.pictogram = true;
-    spoken.text = target_->GetPictogramWordsAtCaret();
-    if (spoken.text.empty()) spoken.text = target_->GetPictogramFallbackText();
+    word.isPictogram = true;
+    word.text = target_->GetPictogramWordsAtCaret();
+    if (word.text.empty()) word.text = target_->GetPictogramFallbackText();
   } else {
-    spoken.text = target_->GetCurrentWord();
+    word.text = target_->GetCurrentWord();
   }
-  if (!Speak(spoken.text).empty()) {
-    Metrics().Count(spoken.pictogram ? WritingEvent::kPictogramSpoken : WritingEvent::kWordSpoken);
-  }
-  return spoken;
+  return word;
 }
 
-SpokenText CPredarinView::SpeakCurrentSentence() {
-  SpokenText spoken;
-  if (target_ == nullptr) return spoken;
-  spoken.text = target_->GetCurrentSentence();
-  if (!Speak(spoken.text).empty()) Metrics().Count(WritingEvent::kSentenceSpoken);
-  return spoken;
+std::string CPredarinView::CurrentSentence() {
+  return target_ == nullptr ? std::string() : target_->GetCurrentSentence();
 }
 
 std::string CPredarinView::Speak(std::string_view text) { return speech_.SpeakText(text); }

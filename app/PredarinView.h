@@ -31,11 +31,12 @@
 
 #include "app/AbbreviationExpander.h"
 #include "app/Beeper.h"
+#include "app/CommandHost.h"
 #include "app/ControllerHost.h"
 #include "app/Countdown.h"
 #include "app/ForegroundWatch.h"
 #include "app/KeyActionHandler.h"
-#include "app/KeyTrigger.h"
+#include "app/KeyActivation.h"
 #include "app/MainWindow.h"
 #include "app/PictogramFinder.h"
 #include "app/PictogramWriter.h"
@@ -87,13 +88,6 @@ struct PredarinServices {
   LoggingStartSignal* startSignal = nullptr;  // null: no start signal
 };
 
-// What a speech key or command spoke: the text, and whether it was the
-// words of a pictogram of the message editor.
-struct SpokenText {
-  std::string text;  // empty: nothing was spoken
-  bool pictogram = false;
-};
-
 class CPredarinView final : public MessageHandler, public ControllerHost, private ShiftLatch {
  public:
   explicit CPredarinView(const PredarinServices& services);
@@ -142,16 +136,20 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   // place of the current one, keeping the current one when the file cannot
   // be read (the user is told). True when it was opened.
   bool LoadKeyboard(std::string_view name);
-  // A key's output named another keyboard: logs ON_SCREEN_KEYBOARD_CALL
-  // with the trigger, opens it as LoadKeyboard does, makes it the profile's
-  // keyboard in use and counts a keyboard change made on the keyboard.
-  bool OpenLinkedKeyboard(std::string_view name, const KeyTrigger& trigger);
+  // A key's output named another keyboard: opens it as LoadKeyboard does,
+  // makes it the profile's keyboard in use and counts a keyboard change
+  // made on the keyboard. (Its executor logs ON_SCREEN_KEYBOARD_CALL.)
+  bool OpenKeyboard(std::string_view name);
   // The next page of every suggestion list, counted as a request for them.
-  void ShowNextSuggestionPages();
-  // Speaks the word at the caret (the words of the editor's pictogram there)
-  // or the current sentence, counting what was spoken.
-  SpokenText SpeakCurrentWord();
-  SpokenText SpeakCurrentSentence();
+  void ShowNextSuggestions();
+  // The word at the caret (the words of the editor's pictogram there) and
+  // the current sentence, as the speech keys and commands speak them; empty
+  // without a target.
+  SpokenWord CurrentWord();
+  std::string CurrentSentence();
+  // Where an on-screen key is, for the log: its position and the screen
+  // point of its centre.
+  KeyPlace PlaceOf(const COnScreenKeyIdentifier& key);
 
   // ---- ControllerHost ----
   CWordProcessor* Target() override { return target_; }
@@ -191,16 +189,16 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   void OnCharacter(char character);
   void OnWordEnd();
   void OnSentenceEnd();
-  void OnRawButtonDown(LoggedMouseButton button);
+  void OnRawButtonDown(MouseButton button);
   void OnKeyPressed(const COnScreenKeyIdentifier& key, int button);
   void OnScanning(uint32_t message, std::uintptr_t position);
   void OnKeyHover(const COnScreenKeyIdentifier& key);
   void OnTimer();
 
-  // What an on-screen key does (a press, a scanning selection, a physical
-  // prediction key).
-  void PerformKey(const COnScreenKeyIdentifier& key, const KeyTrigger& trigger);
-  KeyPlace PlaceOf(const COnScreenKeyIdentifier& key);
+  // What an on-screen key does when clicked or selected by scanning.
+  void PerformKey(const COnScreenKeyIdentifier& key, KeyTrigger trigger);
+  // A speech key: speaks, counts and logs what it spoke.
+  void SpeakForKey(const std::string& keyDownEvent, const SpokenWord& spoken, KeyAction action);
   void RefreshSnapshot();
   void ScanningCue();
 

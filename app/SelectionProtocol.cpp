@@ -82,7 +82,7 @@ SelectionProtocol::SelectionProtocol(ControllerHost& host, PictogramWriter& writ
                                      PictogramFinder& pictograms, ShiftLatch& shift)
     : host_(host), writer_(writer), pictograms_(pictograms), shift_(shift) {}
 
-void SelectionProtocol::SelectSuggestion(const Suggestion& suggestion, const KeyTrigger& trigger,
+void SelectionProtocol::SelectSuggestion(const Suggestion& suggestion, const KeyActivation& trigger,
                                          bool sameKey) {
   CWordProcessor* target = host_.Target();
   if (target == nullptr) return;
@@ -117,7 +117,7 @@ void SelectionProtocol::SelectSuggestion(const Suggestion& suggestion, const Key
   }
 }
 
-void SelectionProtocol::SelectTextKey(const KeyOutput& output, const KeyTrigger& trigger,
+void SelectionProtocol::SelectTextKey(const KeyOutput& output, const KeyActivation& trigger,
                                       bool sameKey) {
   if (output.value.empty()) return;
   if (Proceed(output.value, output.value, output.value, kTextKey, trigger, sameKey)) {
@@ -125,7 +125,7 @@ void SelectionProtocol::SelectTextKey(const KeyOutput& output, const KeyTrigger&
   }
 }
 
-void SelectionProtocol::SelectPictogramKey(const PictogramKey& key, const KeyTrigger& trigger,
+void SelectionProtocol::SelectPictogramKey(const PictogramKey& key, const KeyActivation& trigger,
                                            bool sameKey) {
   const bool row = PictogramReferences(key.references).size() > 1;
   if (!Proceed(key.description, key.description, {}, row ? kPictogramRowKey : kPictogramKey,
@@ -139,7 +139,7 @@ void SelectionProtocol::SelectPictogramKey(const PictogramKey& key, const KeyTri
 
 bool SelectionProtocol::Proceed(const std::string& text, const std::string& spoken,
                                 const std::string& preview, const SelectionActions& actions,
-                                const KeyTrigger& trigger, bool sameKey) {
+                                const KeyActivation& trigger, bool sameKey) {
   const UserProfileOptions& options = host_.Options();
   const SelectionSteps steps =
       memory_.Decide(text, sameKey, options.speakBeforeCompletion != 0,

@@ -25,7 +25,7 @@
 
 #include "app/BeforeCompletion.h"
 #include "app/ControllerHost.h"
-#include "app/KeyTrigger.h"
+#include "app/KeyActivation.h"
 #include "app/PictogramFinder.h"
 #include "app/PictogramWriter.h"
 #include "app/SuggestionLists.h"
@@ -63,16 +63,16 @@ class SelectionProtocol {
 
   // `sameKey`: the key is the one of the previous selection, with no other
   // key pressed in between.
-  void SelectSuggestion(const Suggestion& suggestion, const KeyTrigger& trigger, bool sameKey);
+  void SelectSuggestion(const Suggestion& suggestion, const KeyActivation& trigger, bool sameKey);
   // `output` is a text output (KeyOutputKind::kText).
-  void SelectTextKey(const KeyOutput& output, const KeyTrigger& trigger, bool sameKey);
-  void SelectPictogramKey(const PictogramKey& key, const KeyTrigger& trigger, bool sameKey);
+  void SelectTextKey(const KeyOutput& output, const KeyActivation& trigger, bool sameKey);
+  void SelectPictogramKey(const PictogramKey& key, const KeyActivation& trigger, bool sameKey);
 
  private:
   // The protocol for `text`; true when it is to be written now (the
   // selection is then logged and spoken after, as the profile says).
   bool Proceed(const std::string& text, const std::string& spoken, const std::string& preview,
-               const SelectionActions& actions, const KeyTrigger& trigger, bool sameKey);
+               const SelectionActions& actions, const KeyActivation& trigger, bool sameKey);
   void CompleteWord(const Suggestion& suggestion);
   void CompleteSentence(const Suggestion& suggestion, TextShape shape);
   void TypeKeyText(const KeyOutput& output);

@@ -1,9 +1,11 @@
 // The eighteen outputs that a TECLA_NORMAL key labelled "<Nenhum>" shows as
-// a symbol instead of text: ten key names and eight commands in brackets.
+// a symbol instead of text: ten key names and eight commands in brackets
+// (their names from ProgramCommands.h).
 // The same outputs give a key its natural width, whatever its label.
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vorelio {
@@ -36,7 +38,7 @@ inline constexpr int kKeySymbolCount = 18;
 // exactly; nothing for any other output.
 std::optional<KeySymbol> SymbolOfOutput(std::string_view output);
 // The output string of a symbol, commands with their brackets.
-std::string_view OutputOf(KeySymbol symbol);
+std::string OutputOf(KeySymbol symbol);
 // The symbol a key shows: its output's, when the label is "<Nenhum>".
 std::optional<KeySymbol> SymbolOfKey(std::string_view label, std::string_view output);
 

@@ -117,9 +117,9 @@ static_assert(EveryActionInItsPlace(), "one word per action, in the order of the
 
 // The other choices, in the order of their enumerations.
 constexpr std::array<std::string_view, 3> kMouseButtonEvents = {
-    "LEFT_MOUSE_BUTTON_DOWN", "MID_MOUSE_BUTTON_DOWN", "RIGHT_MOUSE_BUTTON_DOWN"};
+    "LEFT_MOUSE_BUTTON_DOWN", "RIGHT_MOUSE_BUTTON_DOWN", "MID_MOUSE_BUTTON_DOWN"};
 constexpr std::array<std::string_view, 3> kRawMouseButtonTypes = {
-    "RAW_LEFT_MOUSE_BUTTON_DOWN", "RAW_MID_MOUSE_BUTTON_DOWN", "RAW_RIGHT_MOUSE_BUTTON_DOWN"};
+    "RAW_LEFT_MOUSE_BUTTON_DOWN", "RAW_RIGHT_MOUSE_BUTTON_DOWN", "RAW_MID_MOUSE_BUTTON_DOWN"};
 constexpr std::array<std::string_view, 4> kSwitchCauses = {"SWITCH1_DOWN", "SWITCH1_UP",
                                                           "SWITCH2_DOWN", "AUTO_TIMER"};
 constexpr std::array<std::string_view, 3> kScanStarts = {
@@ -206,7 +206,7 @@ LogEvent KeyDownAction(std::string_view keyDownEvent, KeyAction action, std::str
   return AtKey(KeyDownAction(keyDownEvent, action, detail), key);
 }
 
-LogEvent RawMouseButtonDown(LoggedMouseButton button) {
+LogEvent RawMouseButtonDown(MouseButton button) {
   return Event(Pick(kMouseButtonEvents, button), std::string(Pick(kRawMouseButtonTypes, button)));
 }
 
@@ -239,6 +239,12 @@ LogEvent ScanningKeySelected(SwitchCause cause, KeyAction action, std::string_vi
                              const KeyPlace& key) {
   return AtKey(Event(Pick(kSwitchCauses, cause), NameWithDetail(WordOf(action), keyDetails)),
                key);
+}
+
+LogEvent OnScreenKeyAction(KeyTrigger trigger, KeyAction action, std::string_view keyDetails,
+                           const KeyPlace& key) {
+  if (trigger.leftMouse) return OnScreenKeyClick(action, keyDetails, key);
+  return ScanningKeySelected(trigger.cause, action, keyDetails, key);
 }
 
 LogEvent CharacterTyped(char c) {

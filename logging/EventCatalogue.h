@@ -42,7 +42,7 @@ LogEvent KeyDownAction(std::string_view keyDownEvent, KeyAction action, std::str
                        const KeyPlace& key);
 
 // The raw report of a mouse button going down.
-LogEvent RawMouseButtonDown(LoggedMouseButton button);
+LogEvent RawMouseButtonDown(MouseButton button);
 // An on-screen key clicked: the action it caused and the key's details.
 LogEvent OnScreenKeyClick(KeyAction action, std::string_view keyDetails, const KeyPlace& key);
 
@@ -54,6 +54,10 @@ LogEvent ScanningLineSelected(SwitchCause cause, int line);
 LogEvent ScanningGroupSelected(SwitchCause cause, std::string_view group);
 LogEvent ScanningKeySelected(SwitchCause cause, KeyAction action, std::string_view keyDetails,
                              const KeyPlace& key);
+// An on-screen key's action, clicked (OnScreenKeyClick) or selected by
+// scanning (ScanningKeySelected) as `trigger` says.
+LogEvent OnScreenKeyAction(KeyTrigger trigger, KeyAction action, std::string_view keyDetails,
+                           const KeyPlace& key);
 
 // A character written: OUTPUT is the character, Backspace, Tab and Enter
 // (carriage return) as the two characters "\b", "\t" and "\n".

@@ -2,6 +2,8 @@
 // catalogue (EventCatalogue.cpp holds the words themselves).
 #pragma once
 
+#include "common/MouseButton.h"
+
 namespace vorelio {
 
 // What a key, a suggestion or a command did: the TYPE of key events.
@@ -42,13 +44,23 @@ enum class KeyAction {
   kCount
 };
 
-enum class LoggedMouseButton { kLeft, kMiddle, kRight };
-
 // The switch action behind a scanning event. The one that selects depends
 // on the scanning method: switch 1 down with "Regular", switch 1 up with
 // "Inverso", switch 2 down with "Passo-a-Passo"; the highlight moves by the
 // timer in "Regular" and "Inverso" and by switch 1 in "Passo-a-Passo".
 enum class SwitchCause { kSwitch1Down, kSwitch1Up, kSwitch2Down, kAutoTimer };
+
+// What selected an on-screen key, written as the EVENT of the action it
+// caused: the left mouse button ("LEFT_MOUSE_DOWN_KEY"), or scanning with
+// the switch action that selected the key.
+struct KeyTrigger {
+  bool leftMouse = true;
+  SwitchCause cause = SwitchCause::kSwitch1Down;  // scanning only
+
+  static constexpr KeyTrigger LeftMouse() { return {}; }
+  static constexpr KeyTrigger Scanning(SwitchCause cause) { return {false, cause}; }
+  bool operator==(const KeyTrigger&) const = default;
+};
 
 // The level being scanned.
 enum class LoggedScanLevel { kLines, kGroups, kKeys };

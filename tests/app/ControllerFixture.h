@@ -16,6 +16,7 @@
 
 #include "TestSupport.h"
 #include "app/PredarinView.h"
+#include "logging/EventCatalogue.h"
 #include "output/HookLibrary.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -80,9 +81,10 @@ class RecordingBeeper final : public Beeper {
 
 class RecordingKeyActions final : public KeyActionHandler {
  public:
-  void Run(std::string_view output, const KeyTrigger& trigger,
+  void Run(const KeyOutput& output, KeyTrigger trigger,
            const COnScreenKeyIdentifier& key) override {
-    runs.push_back(std::string(output) + " | " + trigger.Word() + " | " + key.Text());
+    const std::string how = OnScreenKeyAction(trigger, KeyAction::kTextKeySelection, {}, {}).event;
+    runs.push_back(output.value + " | " + how + " | " + key.Text());
   }
   std::vector<std::string> runs;
 };

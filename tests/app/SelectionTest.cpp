@@ -86,13 +86,13 @@ TEST_F(ControllerTest, NextPagesWalkTheListsAndStartAgainAfterTheLast) {
   Start();
   TypeAndPause("co");  // com, como, computador, comer on three keys
   EXPECT_EQ(Suggestion(kWordKey1), "com");
-  view->ShowNextSuggestionPages();
+  view->ShowNextSuggestions();
   EXPECT_EQ(Suggestion(kWordKey1), "comer");
   EXPECT_EQ(Suggestion(kWordKey2), "");
-  view->ShowNextSuggestionPages();
+  view->ShowNextSuggestions();
   EXPECT_EQ(Suggestion(kWordKey1), "com");
   EXPECT_EQ(Suggestion(kWordKey3), "computador");
-  view->ShowNextSuggestionPages();
+  view->ShowNextSuggestions();
   Click(kWordKey2);  // past the end of the list: nothing
   EXPECT_EQ(ApplicationText(), "co");
   Click(kWordKey1);  // the fourth suggestion
@@ -133,20 +133,17 @@ TEST_F(ControllerTest, KeysWithActionsGoToTheirHandlerAndLinkedKeyboardsOpen) {
   Start();
   Click(kLinkKey);
   Click(kSequenceKey);
-  EXPECT_EQ(keyActions.runs, (Texts{"Frases.TEC | LEFT_MOUSE_DOWN_KEY | 1.0.3",
-                                    "{Ctrl+c} | LEFT_MOUSE_DOWN_KEY | 1.0.4"}));
-  // What the commands' executor does for a keyboard link.
-  EXPECT_TRUE(view->OpenLinkedKeyboard("Frases", KeyTrigger::MouseClick({"1.0.3", 5, 6})));
+  EXPECT_EQ(keyActions.runs, (Texts{"Frases | LEFT_MOUSE_DOWN_KEY | 1.0.3",
+                                    "Ctrl+c | LEFT_MOUSE_DOWN_KEY | 1.0.4"}));
+  // What the commands' executor asks for a keyboard link.
+  EXPECT_TRUE(view->OpenKeyboard("Frases"));
   EXPECT_EQ(view->Keyboard().OutputOfKey({0, 0, 0}), "Teste.tec");
   EXPECT_EQ(view->Options().keyboardName, "Frases");
-  EXPECT_EQ(
-      LogLinesWith("LEFT_MOUSE_DOWN_KEY ON_SCREEN_KEYBOARD_CALL_Frases 1.0.3 5.6 Teste").size(),
-      1u);
   EXPECT_EQ(Counters().Of(WritingEvent::kKeyboardChangedThroughKeyboard), 1);
   Type("x");
   EXPECT_EQ(LogLinesWith("CHAR_x CHAR  -  - Frases").size(), 1u);  // the new page
   // A keyboard that does not exist leaves the one in use, and says so.
-  EXPECT_FALSE(view->OpenLinkedKeyboard("Nenhures", KeyTrigger::MouseClick({"0.0.0", 0, 0})));
+  EXPECT_FALSE(view->OpenKeyboard("Nenhures"));
   EXPECT_EQ(view->Keyboard().OutputOfKey({0, 0, 0}), "Teste.tec");
   EXPECT_EQ(messages.messages, Texts{"N\xe3o foi poss\xedvel abrir o teclado Nenhures."});
 }

@@ -29,9 +29,7 @@ QImage FromDisk(const std::string& nativePath) {
 class ShippedGalleries : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!fs::is_directory(VORELIO_PICTOGRAMS_DIR)) {
-      GTEST_SKIP() << "no pictogram galleries at " << VORELIO_PICTOGRAMS_DIR;
-    }
+    ASSERT_TRUE(fs::is_directory(VORELIO_PICTOGRAMS_DIR)) << VORELIO_PICTOGRAMS_DIR;
     for (const fs::directory_entry& entry : fs::directory_iterator(VORELIO_PICTOGRAMS_DIR)) {
       if (entry.is_directory()) {
         fs::copy(entry.path(), fs::path(data_.Path()) / entry.path().filename());

@@ -267,8 +267,8 @@ TEST_F(EventLoggingTest, PagesAndPeriodsOfTheProfileDecideWhatIsWritten) {
   settings.logEvents = 1;
   settings.logControlEvents = 0;
   StartLogging();
-  logging.RecordControl(RawMouseButtonDown(LoggedMouseButton::kLeft));
-  logging.Record(RawMouseButtonDown(LoggedMouseButton::kRight));
+  logging.RecordControl(RawMouseButtonDown(MouseButton::kLeft));
+  logging.Record(RawMouseButtonDown(MouseButton::kRight));
   logging.SetContext("casa");
   logging.AddFinalTextLine("casa");
   // Starting again ends the open period first, with its metrics and final
