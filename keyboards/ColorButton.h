@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 
+#include "common/MouseButton.h"
 #include "keyboards/KeyRect.h"
 #include "keyboards/KeyType.h"
 #include "keyboards/KeyboardEnvironment.h"
@@ -26,8 +27,6 @@
 
 namespace vorelio {
 
-// The value is what WM_KEY_PRESSED carries.
-enum class MouseButton { kLeft = 0, kRight = 1, kMiddle = 2 };
 
 // A point on the screen.
 struct PointerPosition {

@@ -117,9 +117,9 @@ static_assert(EveryActionInItsPlace(), "one word per action, in the order of the
 
 // The other choices, in the order of their enumerations.
 constexpr std::array<std::string_view, 3> kMouseButtonEvents = {
-    "LEFT_MOUSE_BUTTON_DOWN", "MID_MOUSE_BUTTON_DOWN", "RIGHT_MOUSE_BUTTON_DOWN"};
+    "LEFT_MOUSE_BUTTON_DOWN", "RIGHT_MOUSE_BUTTON_DOWN", "MID_MOUSE_BUTTON_DOWN"};
 constexpr std::array<std::string_view, 3> kRawMouseButtonTypes = {
-    "RAW_LEFT_MOUSE_BUTTON_DOWN", "RAW_MID_MOUSE_BUTTON_DOWN", "RAW_RIGHT_MOUSE_BUTTON_DOWN"};
+    "RAW_LEFT_MOUSE_BUTTON_DOWN", "RAW_RIGHT_MOUSE_BUTTON_DOWN", "RAW_MID_MOUSE_BUTTON_DOWN"};
 constexpr std::array<std::string_view, 4> kSwitchCauses = {"SWITCH1_DOWN", "SWITCH1_UP",
                                                           "SWITCH2_DOWN", "AUTO_TIMER"};
 constexpr std::array<std::string_view, 3> kScanStarts = {

@@ -2,6 +2,8 @@
 // catalogue (EventCatalogue.cpp holds the words themselves).
 #pragma once
 
+#include "common/MouseButton.h"
+
 namespace vorelio {
 
 // What a key, a suggestion or a command did: the TYPE of key events.
@@ -41,8 +43,6 @@ enum class KeyAction {
   kCommandSpeakImageText,  // the four "+ text"
   kCount
 };
-
-enum class MouseButton { kLeft, kMiddle, kRight };
 
 // The switch action behind a scanning event. The one that selects depends
 // on the scanning method: switch 1 down with "Regular", switch 1 up with
