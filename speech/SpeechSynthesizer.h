@@ -49,8 +49,9 @@ class CSpeechSynthesizer {
   // false, with the change kept, when there is no selected voice to save
   // for or the file could not be written.
   bool SetException(std::string_view text, std::string_view replacement);
-  // Replaces every exception and saves the file; false when there is no
-  // selected voice or the file could not be written.
+  // Replaces every exception and saves the file; false, with the
+  // exceptions replaced all the same, when there is no selected voice or
+  // the file could not be written.
   bool SetExceptions(SpeechExceptionSet exceptions);
 
   // The profile's NOME_SINTETIZADOR_FALA for the controller: releases the
