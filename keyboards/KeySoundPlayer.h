@@ -3,16 +3,13 @@
 // A new press cuts off the sound of the one before.
 #pragma once
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <string_view>
-#include <thread>
 
 #include "platform/AudioOutput.h"
+#include "platform/InterruptingSoundPlayer.h"
 #include "platform/MessageBox.h"
 
 namespace vorelio {
@@ -29,10 +26,7 @@ class KeySoundPlayer {
   // device refuses it; the player stays silent after that.
   KeySoundPlayer(AudioOutput& output, FileSystem& files, std::string dataFolder,
                  std::function<void(std::string_view)> report = WriteLineToStandardError);
-  // Cuts off the sound and ends the thread.
-  ~KeySoundPlayer();
-  KeySoundPlayer(const KeySoundPlayer&) = delete;
-  KeySoundPlayer& operator=(const KeySoundPlayer&) = delete;
+  // Destroying the player cuts off the sound and ends the thread.
 
   // Cuts off the sound playing, if any, and plays the key sound from its
   // start. Returns at once. The file is read the first time it plays well.
@@ -41,11 +35,11 @@ class KeySoundPlayer {
   void Stop();
 
  private:
-  void Run();
-  void PlayOnce(std::stop_token stop);
+  // On the player's thread: the sound, read the first time it is wanted.
+  std::optional<PcmSound> Sound();
+  void Heard(PlayOutcome outcome);
   void ReportOnce(bool& reported, const std::string& line);
 
-  AudioOutput& output_;
   FileSystem& files_;
   const std::string path_;
   const std::function<void(std::string_view)> report_;
@@ -55,12 +49,7 @@ class KeySoundPlayer {
   bool reportedDevice_ = false;
   bool reportedFile_ = false;
 
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  bool pending_ = false;      // a press waits for the thread
-  bool quitting_ = false;
-  std::stop_source current_;  // stops the sound of the last press
-  std::thread thread_;        // last: starts when everything else exists
+  InterruptingSoundPlayer player_;  // last: its thread starts when the rest exists
 };
 
 }  // namespace vorelio

@@ -22,6 +22,16 @@ uint32_t Read32(std::string_view bytes, std::size_t at) {
          static_cast<uint32_t>(Read16(bytes, at + 2)) << 16;
 }
 
+void Append16(std::string& bytes, uint16_t value) {
+  bytes += static_cast<char>(value & 0xFF);
+  bytes += static_cast<char>(value >> 8);
+}
+
+void Append32(std::string& bytes, uint32_t value) {
+  Append16(bytes, static_cast<uint16_t>(value & 0xFFFF));
+  Append16(bytes, static_cast<uint16_t>(value >> 16));
+}
+
 std::optional<PcmSound> Fail(std::string* error, const char* reason) {
   if (error != nullptr) *error = reason;
   return std::nullopt;
@@ -81,6 +91,25 @@ std::optional<PcmSound> ReadWav(std::string_view bytes, std::string* error) {
                                 : static_cast<int16_t>(Read16(data, 2 * i)));
   }
   return sound;
+}
+
+std::string WriteWav(const PcmSound& sound) {
+  const auto blockAlign = static_cast<uint16_t>(sound.channels * 2);
+  const auto dataSize = static_cast<uint32_t>(sound.samples.size() * 2);
+  std::string bytes = "RIFF";
+  Append32(bytes, static_cast<uint32_t>(4 + 8 + kPcmFormatSize + 8 + dataSize));
+  bytes += "WAVEfmt ";
+  Append32(bytes, kPcmFormatSize);
+  Append16(bytes, kFormatPcm);
+  Append16(bytes, static_cast<uint16_t>(sound.channels));
+  Append32(bytes, static_cast<uint32_t>(sound.sampleRate));
+  Append32(bytes, static_cast<uint32_t>(sound.sampleRate) * blockAlign);
+  Append16(bytes, blockAlign);
+  Append16(bytes, 16);
+  bytes += "data";
+  Append32(bytes, dataSize);
+  for (const int16_t sample : sound.samples) Append16(bytes, static_cast<uint16_t>(sample));
+  return bytes;
 }
 
 }  // namespace vorelio

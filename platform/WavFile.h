@@ -1,4 +1,5 @@
-// Reads WAV files (RIFF WAVE with PCM samples) such as the key sound.
+// Reads WAV files (RIFF WAVE with PCM samples) such as the key sound, and
+// writes them (the sound of a voice, to be heard elsewhere).
 #pragma once
 
 #include <optional>
@@ -17,5 +18,9 @@ namespace vorelio {
 // size, a chunk cut short, no samples - returns nothing and sets `error`
 // (optional) to a short Portuguese reason (Windows-1252).
 std::optional<PcmSound> ReadWav(std::string_view bytes, std::string* error = nullptr);
+
+// The bytes of a 16-bit PCM WAV file holding `sound`, which must have a
+// rate and channels.
+std::string WriteWav(const PcmSound& sound);
 
 }  // namespace vorelio

@@ -88,7 +88,7 @@ constexpr std::array<UserProfileOptionKey, kUserProfileOptionCount> kKeys = {{
     Word("TECLA_EXPANSAO_ABREVIATURAS", &O::abbreviationExpansionKey, "Tab"),
     Integer("AGENTE_ACTIVO", &O::agentActive, 0),
     Word("NOME_AGENTE", &O::agentName, "Vorelio"),
-    Encoded("NOME_SINTETIZADOR_FALA", &O::voiceName, "Nenhum"),
+    Encoded("NOME_SINTETIZADOR_FALA", &O::voiceName, kNoVoiceName),
     Integer("OUVIR_ANTES_COMPLETAR", &O::speakBeforeCompletion, 0),
     Integer("OUVIR_COM_RATO_SOBRE", &O::speakOnMouseOver, 0),
     Word("TECLA_SINTESE_PALAVRA", &O::speakWordKey, "F11"),

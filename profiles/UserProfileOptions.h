@@ -7,10 +7,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "prediction/PredictionOptions.h"
 
 namespace vorelio {
+
+// The value of NOME_SINTETIZADOR_FALA that stands for no voice: nothing is
+// spoken.
+inline constexpr std::string_view kNoVoiceName = "Nenhum";
 
 struct UserProfileOptions : PredictionOptions {
   UserProfileOptions();  // the defaults of the key table

@@ -4,8 +4,8 @@
 #
 #   scripts/fuzz.sh [seconds] [target]
 #
-# target: dictionary-readers (the default), profile-options, abbreviations
-# or keyboard-file; the program run is fuzz-<target>.
+# target: dictionary-readers (the default), profile-options, abbreviations,
+# keyboard-file or speech-exceptions; the program run is fuzz-<target>.
 #
 # Needs clang and libFuzzer: on Debian 12 the apt packages clang (clang-14)
 # and libclang-rt-14-dev; installed here when missing and running as root.

@@ -11,6 +11,8 @@ packages=(
   # The GUI: Qt 6 Widgets, ALSA for the key sound, and Liberation Sans, which
   # fontconfig gives for the default key font "Arial".
   qt6-base-dev libasound2-dev fonts-liberation2
+  # Speech: espeak-ng's library and its voices.
+  libespeak-ng-dev espeak-ng
 )
 
 missing=()

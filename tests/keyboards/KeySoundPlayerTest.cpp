@@ -10,6 +10,7 @@
 #include "keyboards/KeySoundPlayer.h"
 #include "platform/sim/MemoryFileSystem.h"
 #include "platform/sim/RecordingAudioOutput.h"
+#include "tests/platform/ReportLines.h"
 #include "tests/platform/WavBytes.h"
 
 namespace vorelio::testing {
@@ -17,32 +18,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The player's report lines, from its thread.
-class Reports {
- public:
-  std::function<void(std::string_view)> Sink() {
-    return [this](std::string_view line) {
-      std::lock_guard lock(mutex_);
-      lines_.emplace_back(line);
-    };
-  }
-  Lines Get() {
-    std::lock_guard lock(mutex_);
-    return lines_;
-  }
-
- private:
-  std::mutex mutex_;
-  Lines lines_;
-};
-
 class KeySoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override { files_.AddFile("/dados/SomTecla.wav", SilentWav(22050, 1, 441)); }
 
   MemoryFileSystem files_;
   RecordingAudioOutput output_;
-  Reports reports_;
+  ReportLines reports_;
 };
 
 TEST_F(KeySoundPlayerTest, PlaysTheKeySoundOfTheDataFolder) {
@@ -123,7 +105,7 @@ TEST_F(KeySoundPlayerTest, AMissingOrBadFileIsReportedOnceAndNothingPlays) {
                                                        {"/mau", "n\xe3o suportado"}};
   for (const auto& [folder, reason] : cases) {
     ReadCounter counter(files_);
-    Reports reports;
+    ReportLines reports;
     {
       KeySoundPlayer player(output_, counter, folder, reports.Sink());
       for (int press = 1; press <= 3; ++press) {

@@ -27,6 +27,18 @@ TEST(WavFileTest, ReadsSixteenAndEightBitPcm) {
   EXPECT_EQ(sound->samples, (Samples{0, 127 * 256, -32768, 256}));
 }
 
+TEST(WavFileTest, WritesWhatItReads) {
+  const PcmSound stereo{.sampleRate = 44100, .channels = 2, .samples = {1, -1, -32768, 32767}};
+  EXPECT_EQ(WriteWav(stereo), Riff(Chunk("fmt ", FormatBody(1, 2, 44100, 16)) +
+                                   Chunk("data", Le16(1) + Le16(0xFFFF) + Le16(0x8000) +
+                                                     Le16(0x7FFF))));
+  const std::optional<PcmSound> back = ReadWav(WriteWav(stereo));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->sampleRate, 44100);
+  EXPECT_EQ(back->channels, 2);
+  EXPECT_EQ(back->samples, stereo.samples);
+}
+
 TEST(WavFileTest, SkipsOtherChunksTakesAnyOrderAndTheExtensibleFormat) {
   // A "LIST" chunk of odd size (padded) before the data, and the format
   // after it; a trailing part frame is dropped.
