@@ -373,8 +373,12 @@ void CPredarinView::OnKeyUp(int virtualKey) {
   }
   const SwitchKey which = roleKeys_.Switch(virtualKey);
   if (which != SwitchKey::kNone) {
+    // A switch goes up after the scanning selection it made: releasing it
+    // must not let go of the Shift that selection may have pressed.
     SwitchEvent(which, false);
-  } else if (virtualKey == vk::kCapital) {
+    return;
+  }
+  if (virtualKey == vk::kCapital) {
     const bool on = hooks_.CapsLockOn();
     keyboard_->ForEachKey([on](CColorButton& key) {
       if (Trim(key.Output()) == kCapsLockKeyName) key.SetMarker(on);

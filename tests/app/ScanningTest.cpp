@@ -41,6 +41,21 @@ TEST_F(ControllerTest, ASuggestionKeySelectedByScanningCompletesTheWord) {
   EXPECT_EQ(Counters().Of(WritingEvent::kOnScreenKeyPressed), 0);  // no click
 }
 
+TEST_F(ControllerTest, ShiftSelectedByScanningHoldsPastTheSwitchsRelease) {
+  Start({{"METODO_VARRIMENTO", "Regular"}});
+  desktop.PressKey(kNum5);
+  Pump();
+  view->HandleKeyboardMessage(WM_SCAN_KEY_SELECTED, kShiftKey.Packed(), 0);
+  Pump();
+  desktop.ReleaseKey(kNum5);
+  Pump();
+  EXPECT_TRUE(view->ShiftLatched());
+  view->HandleKeyboardMessage(WM_SCAN_KEY_SELECTED, kLetterKey.Packed(), 0);
+  Pump();
+  EXPECT_EQ(ApplicationText(), "A");
+  EXPECT_FALSE(view->ShiftLatched());
+}
+
 TEST_F(ControllerTest, TheHighlightMovingIsLoggedWithTheCauseOfTheMethod) {
   Start({{"METODO_VARRIMENTO", "Passo-a-Passo"},
          {"LATENCIA_INTERRUPTORES_VARRIMENTO", "0"},
