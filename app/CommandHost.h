@@ -11,6 +11,7 @@
 #include "keyboards/OnScreenKeyIdentifier.h"
 #include "keyboards/ProgramCommands.h"
 #include "logging/LogEvent.h"
+#include "logging/WritingMetrics.h"
 
 namespace vorelio {
 
@@ -45,16 +46,17 @@ class CommandHost {
   virtual void RefreshTitle() = 0;
 
   // Makes the keyboard `name` (a keyboard file without ".tec") the current
-  // profile's keyboard in use and loads it. A keyboard that cannot be
-  // loaded is reported, and leaves the keyboard and the profile as they were.
-  virtual void OpenKeyboard(std::string_view name) = 0;
+  // profile's keyboard in use and loads it: true. A keyboard that cannot be
+  // loaded is reported, and leaves the keyboard and the profile as they
+  // were: false.
+  virtual bool OpenKeyboard(std::string_view name) = 0;
   // Loads the named profile and applies it.
-  virtual void ChangeProfile(std::string_view name) = 0;
+  virtual void OpenProfile(std::string_view name) = 0;
 
   // The internal message editor's whole text, each pictogram as its
   // alternative text; nothing when there is no internal editor.
   virtual std::optional<std::string> InternalEditorText() = 0;
-  virtual bool InternalEditorIsTarget() = 0;
+  virtual bool TargetIsInternalEditor() const = 0;
   virtual void ClearInternalEditor() = 0;
   // Keeps a message written in the controller's message history.
   virtual void AddToMessageHistory(std::string_view message) = 0;
@@ -67,15 +69,21 @@ class CommandHost {
   virtual void RunPredictionCycle() = 0;
   // Key presses the program is about to synthesize, so that their reports
   // from the hook count as the program's and not the user's.
-  virtual void AddSynthesizedKeys(int32_t count) = 0;
+  virtual void ExpectSynthesizedKeys(int32_t keyDowns) = 0;
 
   // What the speech commands speak; empty when there is nothing (no target).
   virtual SpokenWord CurrentWord() = 0;
   virtual std::string CurrentSentence() = 0;
   virtual std::string WholeTargetText() = 0;
   virtual std::string KeyDescription(const COnScreenKeyIdentifier& key) = 0;
-  // Speaks with the profile's voice (nothing without one).
-  virtual void Speak(std::string_view text) = 0;
+  // Speaks with the profile's voice; returns the text spoken, empty when
+  // nothing was (an empty text, or no voice).
+  virtual std::string Speak(std::string_view text) = 0;
+  // The target's whole text was spoken at once: it is learnt as one
+  // sentence (when the profile learns from the user).
+  virtual void LearnMessage(std::string_view wholeText) = 0;
+  // The writing metrics, which count only while logging is on.
+  virtual WritingMetrics& Metrics() = 0;
 
   // Posts WM_CLOSE to the main window: the program ends as when its window
   // is closed.

@@ -1,8 +1,9 @@
-// Where the controller sends the presses of on-screen keys whose output is
-// an action rather than text: another keyboard ("NAME.tec"), a program
-// (".exe", ".com"), a key sequence ("{...}") or a command ("[...]"), as
-// ClassifyKeyOutput tells them. KeyActionRunner carries them out; the
-// controller writes the other outputs itself.
+// Where the controller first offers the output of an on-screen key that was
+// set off: the handler carries out the outputs that are actions (another
+// keyboard "NAME.tec", a program ".exe" / ".com", a key sequence "{...}", a
+// command "[...]", as ClassifyKeyOutput tells them) and leaves the others,
+// text and pictograms, to the controller, which writes them itself.
+// KeyActionRunner is the controller's own handler.
 #pragma once
 
 #include "keyboards/KeyOutput.h"
@@ -16,7 +17,9 @@ class KeyActionHandler {
   virtual ~KeyActionHandler() = default;
   // `output` is the key's output classified; `trigger` how the key was
   // selected (a left click or a scanning switch action); `key` where it is.
-  virtual void Run(const KeyOutput& output, KeyTrigger trigger,
+  // True when the output was the handler's to carry out (whether or not it
+  // could); false, having done nothing, for an output the controller writes.
+  virtual bool Run(const KeyOutput& output, KeyTrigger trigger,
                    const COnScreenKeyIdentifier& key) = 0;
 };
 

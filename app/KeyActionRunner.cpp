@@ -52,7 +52,7 @@ bool KeyActionRunner::Run(const KeyOutput& output, KeyTrigger trigger,
       Record(trigger, KeyAction::kKeySequenceExecution, output.value, host_.PlaceOf(key));
       // Counted first: the hook reports the keys as they are played.
       const int32_t presses = keyboard_.CountSequenceKeystrokes(output.value);
-      if (presses > 0) host_.AddSynthesizedKeys(presses);
+      if (presses > 0) host_.ExpectSynthesizedKeys(presses);
       keyboard_.TypeKeySequence(output.value);
       return true;
     }
@@ -72,11 +72,11 @@ void KeyActionRunner::RunCommand(std::string_view commandLine, KeyTrigger trigge
   if (!line) return;
   const KeyPlace place = host_.PlaceOf(key);
   Record(trigger, EventOf(line->command), {}, place);
-  // Logs what a speech command speaks, then speaks it.
+  // Logs what a speech command speaks, then speaks it; true when it was.
   const auto speak = [&](KeyAction spokenEvent, const std::string& text) {
-    if (text.empty()) return;
+    if (text.empty()) return false;
     Record(trigger, spokenEvent, text, place);
-    host_.Speak(text);
+    return !host_.Speak(text).empty();
   };
 
   switch (line->command) {
@@ -84,11 +84,11 @@ void KeyActionRunner::RunCommand(std::string_view commandLine, KeyTrigger trigge
       if (const std::optional<std::string> text = host_.InternalEditorText()) {
         if (!text->empty()) host_.AddToMessageHistory(*text);
       }
-      if (host_.InternalEditorIsTarget()) host_.ClearInternalEditor();
+      if (host_.TargetIsInternalEditor()) host_.ClearInternalEditor();
       host_.RunPredictionCycle();
       break;
     case ProgramCommand::kChangeUserProfile:
-      if (!line->argument.empty()) host_.ChangeProfile(line->argument);
+      if (!line->argument.empty()) host_.OpenProfile(line->argument);
       break;
     case ProgramCommand::kDeleteWord:
       host_.DeleteCurrentWord();
@@ -103,16 +103,28 @@ void KeyActionRunner::RunCommand(std::string_view commandLine, KeyTrigger trigge
       break;
     case ProgramCommand::kSpeakWord: {
       const SpokenWord word = host_.CurrentWord();
-      speak(word.isPictogram ? KeyAction::kCommandSpeakImageText : KeyAction::kCommandSpeakWordText,
-            word.text);
+      if (word.isPictogram) {
+        if (speak(KeyAction::kCommandSpeakImageText, word.text)) {
+          host_.Metrics().Count(WritingEvent::kPictogramSpoken);
+        }
+      } else if (speak(KeyAction::kCommandSpeakWordText, word.text)) {
+        host_.Metrics().Count(WritingEvent::kWordSpoken);
+      }
       break;
     }
     case ProgramCommand::kSpeakSentence:
-      speak(KeyAction::kCommandSpeakSentenceText, host_.CurrentSentence());
+      if (speak(KeyAction::kCommandSpeakSentenceText, host_.CurrentSentence())) {
+        host_.Metrics().Count(WritingEvent::kSentenceSpoken);
+      }
       break;
-    case ProgramCommand::kSpeakWorkArea:
-      speak(KeyAction::kCommandSpeakAllText, host_.WholeTargetText());
+    case ProgramCommand::kSpeakWorkArea: {
+      const std::string text = host_.WholeTargetText();
+      if (speak(KeyAction::kCommandSpeakAllText, text)) {
+        host_.Metrics().MessageSpoken(text);
+        host_.LearnMessage(text);
+      }
       break;
+    }
     case ProgramCommand::kQuit:
       host_.CloseMainWindow();
       break;
@@ -124,7 +136,7 @@ void KeyActionRunner::RunCommand(std::string_view commandLine, KeyTrigger trigge
     case ProgramCommand::kSendToExternalEditor:
       if (const std::optional<std::string> text = host_.InternalEditorText()) {
         const int32_t presses = keyboard_.CountTypedKeystrokes(*text);
-        if (presses > 0) host_.AddSynthesizedKeys(presses);
+        if (presses > 0) host_.ExpectSynthesizedKeys(presses);
         keyboard_.TypeText(*text);
       }
       break;

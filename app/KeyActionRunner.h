@@ -16,7 +16,10 @@
 //   Mostrar-Predições-Seguintes  the next page of suggestions
 //   Sintetizar-Fala-Palavra / -Frase / -Area-Trabalho  speaks the current
 //                              word / sentence / the target's whole text,
-//                              logging what it speaks; nothing when empty
+//                              logging what it speaks; nothing when empty.
+//                              What is spoken is counted in the metrics (a
+//                              word, a pictogram, a sentence, a whole
+//                              message), and a whole message spoken is learnt
 //   Sair-Aplicação             closes the main window
 //   Sintetizar-Descrição-Tecla speaks the key's description
 //   Enviar-Mensagem-Editor_Externo  types the internal editor's text into
@@ -35,6 +38,7 @@
 #include <string_view>
 
 #include "app/CommandHost.h"
+#include "app/KeyActionHandler.h"
 #include "keyboards/KeyOutput.h"
 #include "keyboards/OnScreenKeyIdentifier.h"
 #include "logging/EventWords.h"
@@ -44,7 +48,7 @@ namespace vorelio {
 class CKeyboard;
 class ProgramLauncher;
 
-class KeyActionRunner {
+class KeyActionRunner final : public KeyActionHandler {
  public:
   // Everything passed must outlive the runner. `keyboard` is the keystroke
   // synthesizer that writes into the target.
@@ -59,7 +63,7 @@ class KeyActionRunner {
   //                  the synthesized keys, then plays it; an empty one
   //                  plays nothing
   //   command        RunCommand
-  bool Run(const KeyOutput& output, KeyTrigger trigger, const COnScreenKeyIdentifier& key);
+  bool Run(const KeyOutput& output, KeyTrigger trigger, const COnScreenKeyIdentifier& key) override;
 
   // Runs a command line (what stands between a key's brackets) as above.
   void RunCommand(std::string_view commandLine, KeyTrigger trigger,

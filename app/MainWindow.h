@@ -2,6 +2,8 @@
 // it; tests record the calls.
 #pragma once
 
+#include <string_view>
+
 #include "output/DesktopQueries.h"
 
 namespace vorelio {
@@ -23,6 +25,11 @@ class MainWindow {
   // Where the on-screen keyboard's top-left corner is on the screen; the
   // centres of keys in the event log are measured from it.
   virtual ScreenPoint KeyboardOrigin() = 0;
+  // Shows `title` (Windows-1252) as the window's title.
+  virtual void SetTitle(std::string_view title) = 0;
+  // Closes the window as the user closing it does, once the event being
+  // handled is done (the controller is then destroyed): the program ends.
+  virtual void Close() = 0;
 };
 
 }  // namespace vorelio

@@ -3,7 +3,9 @@
 #include <climits>
 #include <utility>
 
+#include "app/Commands.h"
 #include "app/WindowPlacement.h"
+#include "app/WindowTitle.h"
 #include "common/Text.h"
 #include "common/VirtualKeys.h"
 #include "keyboards/KeyOutput.h"
@@ -131,6 +133,8 @@ CPredarinView::CPredarinView(const PredarinServices& services)
                services.startSignal),
       speech_(services.speechEngine, services.files, services.dataFolder),
       keystrokes_(services.keystrokeSink),
+      keyActionRunner_(*this, keystrokes_, services.launcher),
+      keyActions_(&keyActionRunner_),
       keyboard_(std::make_unique<COnScreenKeyboard>(
           KeyboardEnvironment{keyboardWindow_, services.keyPictures, nullptr,
                               PresentationOf(UserProfileOptions(), services.dataFolder)})),
@@ -148,7 +152,7 @@ CPredarinView::CPredarinView(const PredarinServices& services)
 CPredarinView::~CPredarinView() {
   ReleaseShift();
   DetachTarget();
-  logging_.End(EditorText());
+  logging_.End(InternalEditorText());
   if (timerId_ >= 0) loop_.KillTimer(window_, timerId_);
   scanTimer_.reset();
   loop_.DestroyWindow(keyboardWindow_);
@@ -158,7 +162,7 @@ CPredarinView::~CPredarinView() {
 // ---- Profiles ----
 
 void CPredarinView::OpenProfile(std::string_view name) {
-  logging_.End(EditorText());
+  logging_.End(InternalEditorText());
   speech_.Release();
   if (profiles_.Count() == 0) {
     profiles_.Load(name);
@@ -484,18 +488,15 @@ void CPredarinView::PerformKey(const COnScreenKeyIdentifier& key, KeyTrigger tri
     return;
   }
   const KeyOutput kind = ClassifyKeyOutput(output);
+  if (keyActions_ != nullptr && keyActions_->Run(kind, trigger, key)) return;
   switch (kind.kind) {
-    case KeyOutputKind::kKeyboard:
-    case KeyOutputKind::kKeySequence:
-    case KeyOutputKind::kProgram:
-    case KeyOutputKind::kCommand:
-      if (keyActions_ != nullptr) keyActions_->Run(kind, trigger, key);
-      return;
     case KeyOutputKind::kPictogram:
       selection_.SelectPictogramKey({description, kind.value, caption}, activation, sameKey);
       return;
     case KeyOutputKind::kText:
       selection_.SelectTextKey(kind, activation, sameKey);
+      return;
+    default:  // an action, with no handler to carry it out
       return;
   }
 }
@@ -729,6 +730,12 @@ bool CPredarinView::LoadKeyboardFile(const std::string& name) {
   if (!dropped.empty()) messages_.ShowMessage(dropped);
   logging_.SetPage(keyboardName);
   suggestions_.ShowOn(keyboard_.get());
+  // The keys that switch logging show whether it is on, on every keyboard.
+  ShowCommandKeysPressed(ProgramCommand::kToggleLogging, logging_.IsOn());
+  if (CUserProfile* profile = profiles_.Current()) {
+    profile->Properties().SetKeyboardInUse(keyboardName);
+  }
+  RefreshTitle();
   mainWindow_.LayOut();
   return !keyboard_->Path().empty();
 }
@@ -824,9 +831,78 @@ const UserProfileOptions& CPredarinView::Options() const {
   return current < 0 ? kNewProfile : profiles_.Profile(current).Properties().options;
 }
 
-std::optional<std::string> CPredarinView::EditorText() {
+// ---- What the key action runner asks ----
+
+bool CPredarinView::LoggingOptionOn() { return Options().logEvents != 0; }
+
+void CPredarinView::SetLoggingOption(bool on) {
+  CUserProfile* profile = profiles_.Current();
+  if (profile == nullptr) return;
+  profile->Properties().options.logEvents = on ? 1 : 0;
+  // The loaded flag lets the options be written back when the profile is
+  // left or the program ends.
+  profile->SetLoaded(true);
+}
+
+void CPredarinView::StartLogging() {
+  const CUserProfile* profile = profiles_.Current();
+  if (profile == nullptr) return;
+  logging_.Start(LoggingSettingsOf(profile->Properties().options), dataFolder_, profile->Name());
+}
+
+void CPredarinView::EndLogging() { logging_.End(InternalEditorText()); }
+
+void CPredarinView::ShowCommandKeysPressed(ProgramCommand command, bool pressed) {
+  keyboard_->ForEachKey([command, pressed](CColorButton& key) {
+    if (RunsCommand(key.Output(), command)) key.SetMarker(pressed);
+  });
+}
+
+void CPredarinView::RefreshTitle() {
+  const CUserProfile* profile = profiles_.Current();
+  if (profile == nullptr) return;
+  mainWindow_.SetTitle(MainWindowTitle(profile->Name(), profile->Properties().KeyboardInUse(),
+                                       profile->Properties().options.logEvents != 0));
+}
+
+std::optional<std::string> CPredarinView::InternalEditorText() {
   if (internalEditor_ == nullptr) return std::nullopt;
   return internalEditor_->GetTextWithPictogramAlternatives();
 }
+
+void CPredarinView::ClearInternalEditor() {
+  if (internalEditor_ != nullptr) internalEditor_->ClearText();
+}
+
+void CPredarinView::AddToMessageHistory(std::string_view message) {
+  messageHistory_.emplace_back(message);
+}
+
+void CPredarinView::DeleteCurrentWord() {
+  if (target_ != nullptr) target_->DeleteCurrentWord();
+}
+
+void CPredarinView::DeleteSentenceBeforeCaret() {
+  if (target_ != nullptr) target_->DeleteSentenceBeforeCaret();
+}
+
+std::string CPredarinView::WholeTargetText() {
+  return target_ == nullptr ? std::string() : target_->GetTextWithPictogramWords();
+}
+
+std::string CPredarinView::KeyDescription(const COnScreenKeyIdentifier& key) {
+  const CColorButton* button = keyboard_->Key(key);
+  return button == nullptr ? std::string() : button->Description();
+}
+
+void CPredarinView::LearnMessage(std::string_view wholeText) {
+  if (Dictionary() == nullptr) return;
+  // The whole text has no sentence before it in the target: the target's
+  // last sentence is part of the message, which would be learnt as
+  // following itself. The message is paired with the start of a text.
+  adaptation_.LearnMessage(*Dictionary(), Options().LearnsFromUser(), wholeText, {});
+}
+
+void CPredarinView::CloseMainWindow() { mainWindow_.Close(); }
 
 }  // namespace vorelio

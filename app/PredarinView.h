@@ -11,10 +11,11 @@
 //
 // It owns, for the whole run, the profile set, the event logging, the
 // speech synthesizer, the keystroke synthesizer, the predictors, the
-// on-screen keyboard (reloaded with each profile or link) and the current
-// output target, which it chooses 500 ms after the last focus change. The
-// platform comes in through PredarinServices; everything runs on the thread
-// of the message loop.
+// on-screen keyboard (reloaded with each profile or link), the current
+// output target, which it chooses 500 ms after the last focus change, the
+// runner of the keys' actions and commands, and the history of the messages
+// the work area held. The platform comes in through PredarinServices;
+// everything runs on the thread of the message loop.
 //
 // Two windows of the loop receive its messages: Window() is the owner of
 // the output targets (their relayed hook reports, word and sentence ends)
@@ -28,6 +29,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/AbbreviationExpander.h"
 #include "app/Beeper.h"
@@ -36,6 +38,7 @@
 #include "app/Countdown.h"
 #include "app/ForegroundWatch.h"
 #include "app/KeyActionHandler.h"
+#include "app/KeyActionRunner.h"
 #include "app/KeyActivation.h"
 #include "app/MainWindow.h"
 #include "app/PictogramFinder.h"
@@ -55,6 +58,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
+#include "platform/ProgramLauncher.h"
 #include "prediction/SentencePredictor.h"
 #include "prediction/Suggestions.h"
 #include "prediction/UserAdaptation.h"
@@ -84,11 +88,15 @@ struct PredarinServices {
   MainWindow& mainWindow;
   PreviewWindow& preview;
   Beeper& beeper;
+  ProgramLauncher& launcher;                  // the programs keys start
   KeyPictureLoader* keyPictures = nullptr;    // null: keys show no pictures
   LoggingStartSignal* startSignal = nullptr;  // null: no start signal
 };
 
-class CPredarinView final : public MessageHandler, public ControllerHost, private ShiftLatch {
+class CPredarinView final : public MessageHandler,
+                            public ControllerHost,
+                            private CommandHost,
+                            private ShiftLatch {
  public:
   explicit CPredarinView(const PredarinServices& services);
   // Lets go of a Shift held for an on-screen key, detaches the target, ends
@@ -101,15 +109,17 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   // Ends the logging period, lets the voice go and makes `name` the current
   // profile (reading the profile set the first time; an unknown name opens
   // "generico" after telling the user), then applies it.
-  void OpenProfile(std::string_view name);
+  void OpenProfile(std::string_view name) override;
   // Applies the current profile: its logging, voice, keyboard (with its
   // presentation), empty suggestion lists, a fresh key-name table, no target
   // until the window in front is chosen again 500 ms from now, the role
-  // keys, and the timer. Nothing before a profile is open.
+  // keys, the timer and the window's title. Nothing before a profile is open.
   void ApplyProfile();
 
   // ---- Seams set after construction ----
-  // Where key outputs that are actions go (null: such keys do nothing).
+  // Where the outputs of on-screen keys are offered first; by default the
+  // controller's own KeyActionRunner, which carries out keyboard links,
+  // programs, key sequences and commands. Null: such keys do nothing.
   void SetKeyActionHandler(KeyActionHandler* handler) { keyActions_ = handler; }
   // The program's own message editor, the target while the program's
   // window is in front; null: none. Must outlive its use here.
@@ -139,19 +149,19 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   // A key's output named another keyboard: opens it as LoadKeyboard does,
   // makes it the profile's keyboard in use and counts a keyboard change
   // made on the keyboard. (Its executor logs ON_SCREEN_KEYBOARD_CALL.)
-  bool OpenKeyboard(std::string_view name);
+  bool OpenKeyboard(std::string_view name) override;
   // The next page of every suggestion list, counted as a request for them.
-  void ShowNextSuggestions();
+  void ShowNextSuggestions() override;
   // The word at the caret (the words of the editor's pictogram there) and
   // the current sentence, as the speech keys and commands speak them; empty
   // without a target.
-  SpokenWord CurrentWord();
-  std::string CurrentSentence();
+  SpokenWord CurrentWord() override;
+  std::string CurrentSentence() override;
   // Where an on-screen key is, for the log: its position and the screen
   // point of its centre.
-  KeyPlace PlaceOf(const COnScreenKeyIdentifier& key);
+  KeyPlace PlaceOf(const COnScreenKeyIdentifier& key) override;
 
-  // ---- ControllerHost ----
+  // ---- ControllerHost (these serve CommandHost too) ----
   CWordProcessor* Target() override { return target_; }
   bool TargetIsInternalEditor() const override;
   const UserProfileOptions& Options() const override;
@@ -177,6 +187,9 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   // Prediction cycles run since the controller was made.
   int64_t PredictionCycles() const { return predictionCycles_; }
   bool ShiftLatched() const { return shiftLatched_; }
+  // The messages the internal editor held when the work area was cleared,
+  // oldest first, each with its pictograms as their alternative texts.
+  const std::vector<std::string>& MessageHistory() const { return messageHistory_; }
 
  private:
   class KeyboardEvents;
@@ -213,8 +226,26 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   void ReleaseShift();
 
   void CreateTimer();
-  std::optional<std::string> EditorText();
   bool LoadKeyboardFile(const std::string& name);
+
+  // CommandHost, for the key action runner.
+  bool LoggingOptionOn() override;
+  void SetLoggingOption(bool on) override;
+  void StartLogging() override;
+  void EndLogging() override;
+  // Shown by the keys' marker, as a held Shift is: scanning's highlight
+  // would wipe it out.
+  void ShowCommandKeysPressed(ProgramCommand command, bool pressed) override;
+  void RefreshTitle() override;
+  std::optional<std::string> InternalEditorText() override;
+  void ClearInternalEditor() override;
+  void AddToMessageHistory(std::string_view message) override;
+  void DeleteCurrentWord() override;
+  void DeleteSentenceBeforeCaret() override;
+  std::string WholeTargetText() override;
+  std::string KeyDescription(const COnScreenKeyIdentifier& key) override;
+  void LearnMessage(std::string_view wholeText) override;
+  void CloseMainWindow() override;
 
   MessageLoop& loop_;
   FileSystem& files_;
@@ -226,7 +257,6 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   MainWindow& mainWindow_;
   PreviewWindow& preview_;
   Beeper& beeper_;
-  KeyActionHandler* keyActions_ = nullptr;
 
   WindowHandle window_ = 0;
   std::unique_ptr<KeyboardEvents> keyboardEvents_;
@@ -236,6 +266,8 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   EventLogging logging_;
   CSpeechSynthesizer speech_;
   CKeyboard keystrokes_;
+  KeyActionRunner keyActionRunner_;
+  KeyActionHandler* keyActions_;
   CUserAdaptation adaptation_;
   CWordPredictor wordPredictor_;
   CSentencePredictor sentencePredictor_;
@@ -277,6 +309,7 @@ class CPredarinView final : public MessageHandler, public ControllerHost, privat
   bool shiftLatched_ = false;
   SentenceSnapshot snapshot_;
   int64_t predictionCycles_ = 0;
+  std::vector<std::string> messageHistory_;
 };
 
 }  // namespace vorelio

@@ -1,7 +1,7 @@
 // The controller on the simulated desktop: a fake application in front, a
 // small dictionary, abbreviations and keyboards in a temporary data folder,
 // the hook library and the generic target for real, a manual clock for the
-// 100 ms timer, and recorders for speech, the windows and key actions.
+// 100 ms timer, and recorders for speech, the windows and started programs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,6 +21,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageNumbers.h"
+#include "platform/sim/RecordingProgramLauncher.h"
 #include "speech/sim/RecordingSpeechEngine.h"
 #include "testsupport/SimDesktop.h"
 
@@ -53,8 +54,12 @@ class RecordingMainWindow final : public MainWindow {
     frame = {topLeft.x, topLeft.y, topLeft.x + 300, topLeft.y + 200};
   }
   ScreenPoint KeyboardOrigin() override { return {10, 20}; }
+  void SetTitle(std::string_view title) override { titles.emplace_back(title); }
+  void Close() override { ++closes; }
   int unlocks = 0;
   int layouts = 0;
+  int closes = 0;
+  std::vector<std::string> titles;
   std::vector<ScreenPoint> moves;
   ScreenRect frame{0, 0, 300, 200};
 };
@@ -79,12 +84,17 @@ class RecordingBeeper final : public Beeper {
   int beeps = 0;
 };
 
+// Takes the outputs that are actions, in place of the controller's runner.
 class RecordingKeyActions final : public KeyActionHandler {
  public:
-  void Run(const KeyOutput& output, KeyTrigger trigger,
+  bool Run(const KeyOutput& output, KeyTrigger trigger,
            const COnScreenKeyIdentifier& key) override {
+    if (output.kind == KeyOutputKind::kText || output.kind == KeyOutputKind::kPictogram) {
+      return false;
+    }
     const std::string how = OnScreenKeyAction(trigger, KeyAction::kTextKeySelection, {}, {}).event;
     runs.push_back(output.value + " | " + how + " | " + key.Text());
+    return true;
   }
   std::vector<std::string> runs;
 };
@@ -165,8 +175,7 @@ class ControllerTest : public ::testing::Test {
     folder.Write("generico.cfg", file);
     view = std::make_unique<CPredarinView>(
         PredarinServices{loop, DiskFiles(), messages, clock, folder.Path(), speechEngine, desktop,
-                         desktop, hooks, foreground, mainWindow, preview, beeper});
-    view->SetKeyActionHandler(&keyActions);
+                         desktop, hooks, foreground, mainWindow, preview, beeper, launcher});
     view->OpenProfile("generico");
     Tick(6);  // the window in front gets its target after 500 ms
     ASSERT_NE(view->Target(), nullptr);
@@ -260,7 +269,7 @@ class ControllerTest : public ::testing::Test {
   RecordingMainWindow mainWindow;
   RecordingPreview preview;
   RecordingBeeper beeper;
-  RecordingKeyActions keyActions;
+  RecordingProgramLauncher launcher;
   std::unique_ptr<CPredarinView> view;
 };
 

@@ -6,6 +6,7 @@
 
 #include "output/Keyboard.h"
 #include "output/RecordingKeystrokeSink.h"
+#include "platform/Clock.h"
 #include "platform/sim/RecordingProgramLauncher.h"
 
 namespace vorelio {
@@ -40,24 +41,35 @@ class RecordingHost final : public CommandHost {
     Step(CommandOutput(command) + (pressed ? " pressed" : " released"));
   }
   void RefreshTitle() override { Step(logging ? "title: logging" : "title: not logging"); }
-  void OpenKeyboard(std::string_view name) override { Step("open keyboard ", name); }
-  void ChangeProfile(std::string_view name) override { Step("change profile ", name); }
+  bool OpenKeyboard(std::string_view name) override {
+    Step("open keyboard ", name);
+    return true;
+  }
+  void OpenProfile(std::string_view name) override { Step("change profile ", name); }
   std::optional<std::string> InternalEditorText() override { return editorText; }
-  bool InternalEditorIsTarget() override { return editorIsTarget; }
+  bool TargetIsInternalEditor() const override { return editorIsTarget; }
   void ClearInternalEditor() override { Step("clear editor"); }
   void AddToMessageHistory(std::string_view message) override { Step("history ", message); }
   void DeleteCurrentWord() override { Step("delete word"); }
   void DeleteSentenceBeforeCaret() override { Step("delete sentence"); }
   void ShowNextSuggestions() override { Step("next suggestions"); }
   void RunPredictionCycle() override { Step("prediction cycle"); }
-  void AddSynthesizedKeys(int32_t count) override { Step("synthesized +" + std::to_string(count)); }
+  void ExpectSynthesizedKeys(int32_t count) override {
+    Step("synthesized +" + std::to_string(count));
+  }
   SpokenWord CurrentWord() override { return word; }
   std::string CurrentSentence() override { return sentence; }
   std::string WholeTargetText() override { return targetText; }
   std::string KeyDescription(const COnScreenKeyIdentifier& key) override {
     return key == COnScreenKeyIdentifier{2, 1, 5} ? description : "";
   }
-  void Speak(std::string_view text) override { Step("speak ", text); }
+  std::string Speak(std::string_view text) override {
+    if (!voice) return {};
+    Step("speak ", text);
+    return std::string(text);
+  }
+  void LearnMessage(std::string_view text) override { Step("learn message ", text); }
+  WritingMetrics& Metrics() override { return metrics; }
   void CloseMainWindow() override { Step("close main window"); }
 
   void Step(std::string what, std::string_view detail = {}) {
@@ -74,6 +86,9 @@ class RecordingHost final : public CommandHost {
   std::string sentence;
   std::string targetText;
   std::string description;
+  bool voice = true;  // false: the profile's voice is "Nenhum"
+  ManualClock clock;
+  WritingMetrics metrics{clock};
 };
 
 // Keys go into the host's steps, so their order with the count shows.
@@ -187,7 +202,8 @@ TEST_F(KeyActionRunnerTest, ErasingNextPageAndQuitting) {
             (Steps{Logged("COMMAND_EXECUTION_QUIT_APPLICATION"), "close main window"}));
 }
 
-TEST_F(KeyActionRunnerTest, SpeechCommandsLogWhatTheySpeak) {
+TEST_F(KeyActionRunnerTest, SpeechCommandsLogWhatTheySpeakAndCountIt) {
+  host.metrics.Begin();
   host.word = {"casa", false};
   EXPECT_EQ(Command("Sintetizar-Fala-Palavra"),
             (Steps{Logged("COMMAND_EXECUTION_SPEAK_WORD"),
@@ -204,10 +220,35 @@ TEST_F(KeyActionRunnerTest, SpeechCommandsLogWhatTheySpeak) {
   EXPECT_EQ(Command("Sintetizar-Fala-Area-Trabalho"),
             (Steps{Logged("COMMAND_EXECUTION_SPEAK_ALL"),
                    Logged("COMMAND_EXECUTION_SYNTHESIZE_ALL_Ol\xe1_a_todos._Adeus."),
-                   "speak Ol\xe1 a todos.\nAdeus."}));
+                   "speak Ol\xe1 a todos.\nAdeus.", "learn message Ol\xe1 a todos.\nAdeus."}));
   host.description = "Tecla para falar";
   EXPECT_EQ(Command("Sintetizar-Descri\xe7\xe3o-Tecla"),
             (Steps{Logged("COMMAND_EXECUTION_SPEAK_KEY_DESCRIPTION"), "speak Tecla para falar"}));
+
+  const WritingCounters& counted = host.metrics.Counters();
+  EXPECT_EQ(counted.Of(WritingEvent::kWordSpoken), 1);
+  EXPECT_EQ(counted.Of(WritingEvent::kPictogramSpoken), 1);
+  EXPECT_EQ(counted.Of(WritingEvent::kSentenceSpoken), 1);
+  EXPECT_EQ(counted.messagesSpoken, 1);
+  EXPECT_EQ(counted.totalWordsSpoken, 4);
+  EXPECT_EQ(counted.totalSentencesSpoken, 2);
+}
+
+TEST_F(KeyActionRunnerTest, WithoutAVoiceNothingIsCountedOrLearnt) {
+  host.metrics.Begin();
+  host.voice = false;
+  host.word = {"casa", false};
+  host.sentence = "Bom dia.";
+  host.targetText = "Bom dia.";
+  EXPECT_EQ(Command("Sintetizar-Fala-Palavra").size(), 2u);  // the command and the word
+  EXPECT_EQ(Command("Sintetizar-Fala-Frase").size(), 2u);
+  EXPECT_EQ(Command("Sintetizar-Fala-Area-Trabalho"),
+            (Steps{Logged("COMMAND_EXECUTION_SPEAK_ALL"),
+                   Logged("COMMAND_EXECUTION_SYNTHESIZE_ALL_Bom_dia.")}));
+  const WritingCounters& counted = host.metrics.Counters();
+  EXPECT_EQ(counted.Of(WritingEvent::kWordSpoken), 0);
+  EXPECT_EQ(counted.Of(WritingEvent::kSentenceSpoken), 0);
+  EXPECT_EQ(counted.messagesSpoken, 0);
 }
 
 TEST_F(KeyActionRunnerTest, SpeechCommandsWithNothingToSpeakAreOnlyLogged) {

@@ -131,6 +131,8 @@ TEST_F(ControllerTest, TextKeysTypeTheirTextAndShiftHoldsForTheNextKey) {
 
 TEST_F(ControllerTest, KeysWithActionsGoToTheirHandlerAndLinkedKeyboardsOpen) {
   Start();
+  RecordingKeyActions keyActions;
+  view->SetKeyActionHandler(&keyActions);
   Click(kLinkKey);
   Click(kSequenceKey);
   EXPECT_EQ(keyActions.runs, (Texts{"Frases | LEFT_MOUSE_DOWN_KEY | 1.0.3",
