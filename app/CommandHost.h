@@ -32,8 +32,8 @@ class CommandHost {
   virtual KeyPlace PlaceOf(const COnScreenKeyIdentifier& key) = 0;
   // Whether the current profile's REGISTAR_EVENTOS is on (not 0).
   virtual bool LoggingOptionOn() = 0;
-  // Sets REGISTAR_EVENTOS to 1 or 0 and marks the profile changed, so the
-  // choice is saved with it.
+  // Sets the current profile's REGISTAR_EVENTOS to 1 or 0, a choice saved
+  // with its options.
   virtual void SetLoggingOption(bool on) = 0;
   // Starts / ends a logging period as applying / leaving a profile does
   // (the start signal when the profile asks for it; the internal editor's

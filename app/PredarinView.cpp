@@ -838,10 +838,9 @@ bool CPredarinView::LoggingOptionOn() { return Options().logEvents != 0; }
 void CPredarinView::SetLoggingOption(bool on) {
   CUserProfile* profile = profiles_.Current();
   if (profile == nullptr) return;
+  // Written back with the other options when the profile is left or the
+  // program ends.
   profile->Properties().options.logEvents = on ? 1 : 0;
-  // The loaded flag lets the options be written back when the profile is
-  // left or the program ends.
-  profile->SetLoaded(true);
 }
 
 void CPredarinView::StartLogging() {

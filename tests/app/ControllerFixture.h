@@ -181,6 +181,24 @@ class ControllerTest : public ::testing::Test {
     ASSERT_NE(view->Target(), nullptr);
   }
 
+  // Makes `editor` the program's message editor and brings the program's
+  // window to the front, so that the editor becomes the target.
+  void PutEditorInFront(CWordProcessor& editor) {
+    view->SetInternalEditor(&editor);
+    foreground.programInFront = true;
+    view->FocusChanged();
+    Tick(6);
+    ASSERT_EQ(view->Target(), &editor);
+  }
+  // Brings the application back to the front as its target.
+  void PutApplicationInFront() {
+    foreground.programInFront = false;
+    view->FocusChanged();
+    Tick(6);
+    ASSERT_NE(view->Target(), nullptr);
+    ASSERT_EQ(view->Target()->GetTargetWindow(), application);
+  }
+
   // Lets `ticks` periods of the 100 ms timer pass.
   void Tick(int ticks = 1) {
     for (int i = 0; i < ticks; ++i) {

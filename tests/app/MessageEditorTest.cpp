@@ -23,12 +23,8 @@ class MessageEditorTest : public ControllerTest {
  protected:
   void StartInEditor(const std::map<std::string, std::string>& changes = {}) {
     Start(changes);
-    view->SetInternalEditor(&editor);
     view->SetPictogramPictureMaker(&pictures);
-    foreground.programInFront = true;
-    view->FocusChanged();
-    Tick(6);
-    ASSERT_EQ(view->Target(), &editor);
+    PutEditorInFront(editor);
   }
   FakeEditor editor;
   RecordingPictureMaker pictures;
