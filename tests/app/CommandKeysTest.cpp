@@ -30,23 +30,24 @@ using Texts = std::vector<std::string>;
 class CommandKeysTest : public ControllerTest {
  protected:
   CommandKeysTest() {
-    folder.Write("Comandos.tec",
-                 "LINHA Texto\nGRUPO Escrita\n"
-                 "TECLA TECLA_NORMAL Limpar limpar [Limpar-Area-Trabalho] 1\n"
-                 "TECLA TECLA_NORMAL Frase dizer;;;a;;;frase [Sintetizar-Fala-Frase] 1\n"
-                 "TECLA TECLA_NORMAL Tudo dizer;;;tudo [Sintetizar-Fala-Area-Trabalho] 1\n"
-                 "TECLA TECLA_NORMAL Palavra apagar;;;palavra [Apagar-Palavra] 1\n"
-                 "TECLA TECLA_NORMAL Apagar apagar;;;frase [Apagar-Frase] 1\n"
-                 "TECLA TECLA_NORMAL Ok escrever;;;ok {Shift+o}{k} 1\n"
-                 "LINHA Programa\nGRUPO Controlo\n"
-                 "TECLA TECLA_NORMAL Registo registo [Trocar-Modo-Logging] 1\n"
-                 "TECLA TECLA_NORMAL Jogo jogar jogos\\xadrez.exe 1\n"
-                 "TECLA TECLA_NORMAL Ana perfil;;;da;;;Ana [Alterar-Perfil-Utilizador;;;ana] 1\n"
-                 "TECLA TECLA_NORMAL Todos perfil;;;comum [Alterar-Perfil-Utilizador;;;generico] 1\n"
-                 "TECLA TECLA_NORMAL Descrever esta;;;tecla;;;descreve-se "
-                 "[Sintetizar-Descri\xe7\xe3o-Tecla] 1\n"
-                 "TECLA TECLA_NORMAL Sair sair [Sair-Aplica\xe7\xe3o] 1\n"
-                 "TECLA TECLA_NORMAL Mais outro;;;teclado Registo.tec 1\n");
+    folder.Write(
+        "Comandos.tec",
+        "LINHA Texto\nGRUPO Escrita\n"
+        "TECLA TECLA_NORMAL Limpar limpar [Limpar-Area-Trabalho] 1\n"
+        "TECLA TECLA_NORMAL Frase dizer;;;a;;;frase [Sintetizar-Fala-Frase] 1\n"
+        "TECLA TECLA_NORMAL Tudo dizer;;;tudo [Sintetizar-Fala-Area-Trabalho] 1\n"
+        "TECLA TECLA_NORMAL Palavra apagar;;;palavra [Apagar-Palavra] 1\n"
+        "TECLA TECLA_NORMAL Apagar apagar;;;frase [Apagar-Frase] 1\n"
+        "TECLA TECLA_NORMAL Ok escrever;;;ok {Shift+o}{k} 1\n"
+        "LINHA Programa\nGRUPO Controlo\n"
+        "TECLA TECLA_NORMAL Registo registo [Trocar-Modo-Logging] 1\n"
+        "TECLA TECLA_NORMAL Jogo jogar jogos\\xadrez.exe 1\n"
+        "TECLA TECLA_NORMAL Ana perfil;;;da;;;Ana [Alterar-Perfil-Utilizador;;;ana] 1\n"
+        "TECLA TECLA_NORMAL Todos perfil;;;comum [Alterar-Perfil-Utilizador;;;generico] 1\n"
+        "TECLA TECLA_NORMAL Descrever esta;;;tecla;;;descreve-se "
+        "[Sintetizar-Descri\xe7\xe3o-Tecla] 1\n"
+        "TECLA TECLA_NORMAL Sair sair [Sair-Aplica\xe7\xe3o] 1\n"
+        "TECLA TECLA_NORMAL Mais outro;;;teclado Registo.tec 1\n");
     folder.Write("Registo.tec",
                  "LINHA Registo\nGRUPO g\n"
                  "TECLA TECLA_NORMAL Registo registo [Trocar-Modo-Logging] 1\n"
@@ -170,12 +171,10 @@ TEST_F(CommandKeysTest, LoggingIsSwitchedOnAndOffByAKey) {
   EXPECT_NE(log.find("Numero_Teclas_Pressionadas"), std::string::npos);
   Type("x");
   EXPECT_EQ(LogLinesWith("CHAR_x").size(), 0u);
-}
 
-TEST_F(CommandKeysTest, TheLoggingChoiceIsSavedWithTheProfile) {
-  StartOnCommands({{"REGISTAR_EVENTOS", "0"}});
+  // The choice is saved with the profile's options.
   Click(kLoggingKey);
-  view.reset();  // the profile set is closed, its options written
+  view.reset();
   EXPECT_NE(folder.Read("generico.cfg").find("\nREGISTAR_EVENTOS 1\n"), std::string::npos);
 }
 
