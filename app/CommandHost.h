@@ -85,8 +85,8 @@ class CommandHost {
   // The writing metrics, which count only while logging is on.
   virtual WritingMetrics& Metrics() = 0;
 
-  // Posts WM_CLOSE to the main window: the program ends as when its window
-  // is closed.
+  // Asks the main window to close, as the user closing it does: the program
+  // ends once the key's event is handled.
   virtual void CloseMainWindow() = 0;
 };
 
