@@ -1,5 +1,6 @@
 #include "tools/replay/ReplayReport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "common/Text.h"
@@ -39,7 +40,9 @@ std::string WithCaret(const std::string& text, std::size_t caret) {
       shown += c;
     }
   }
-  return "\"" + Cp1252ToUtf8(shown) + "\"";
+  std::string quoted = "\"";
+  quoted += Cp1252ToUtf8(shown);
+  return quoted + "\"";
 }
 
 std::string ApplicationLine(const sim::SimApplication& application) {
@@ -59,6 +62,15 @@ const char* ButtonWord(MouseButton button) {
 }
 
 }  // namespace
+
+std::string SuggestionDelay(const UserProfileOptions& options) {
+  // The countdown reaches the delay on a tick of the 100 ms timer and fires
+  // on the next.
+  const int32_t delay = std::max(options.predictionDelayMs, 0);
+  const int32_t reached = (delay + kTimerPeriodMs - 1) / kTimerPeriodMs * kTimerPeriodMs;
+  return std::to_string(reached) + "-" + std::to_string(reached + kTimerPeriodMs) +
+         " ms (TEMPO_DE_PREDICAO " + std::to_string(options.predictionDelayMs) + ")";
+}
 
 std::string StepText(const ReplayStep& step) {
   const std::string number = std::to_string(step.number);
@@ -95,8 +107,7 @@ void ReplayReport::Opening(const std::string& dataFolder, const std::string& pro
        << Cp1252ToUtf8(options.keyboardName) << ") on a copy of " << Cp1252ToUtf8(dataFolder)
        << "\n"
        << "time: " << keyIntervalMs << " ms after each typed character, key, click and switch;"
-       << " suggestions " << options.predictionDelayMs
-       << " ms after the last key (TEMPO_DE_PREDICAO); event logging on\n";
+       << " suggestions " << SuggestionDelay(options) << " after the last key; event logging on\n";
 }
 
 void ReplayReport::Step(const ReplayStep& step) {

@@ -55,6 +55,10 @@ class ReplayReport {
   Screen last_;
 };
 
+// When suggestions come after the last key, as the prediction countdown
+// runs: "1000-1100 ms (TEMPO_DE_PREDICAO 1000)".
+std::string SuggestionDelay(const UserProfileOptions& options);
+
 // A step as a script line says it: "type Bom d", "click 1.2.3 right".
 std::string StepText(const ReplayStep& step);
 

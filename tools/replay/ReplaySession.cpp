@@ -71,7 +71,9 @@ std::string ReplaySession::Type(const ReplayStep& step) {
   if (std::string error = NeedsApplicationInFront(); !error.empty()) return error;
   const auto untypable = std::find_if_not(step.text.begin(), step.text.end(), CanBeTyped);
   if (untypable != step.text.end()) {
-    return "'" + std::string(1, *untypable) + "' cannot be typed on the Portuguese keyboard";
+    std::string error = "'";
+    error += *untypable;
+    return error + "' cannot be typed on the Portuguese keyboard";
   }
   for (const char c : step.text) {
     program_.Desktop().TypeText(std::string_view(&c, 1));
@@ -129,8 +131,8 @@ std::string ReplaySession::Suggestion(const ReplayStep& step) {
   const COnScreenKeyIdentifier& key = keys[static_cast<std::size_t>(step.number) - 1];
   if (view.Keyboard().Key(key)->Suggestion().empty()) {
     return std::string(kind) + " suggestion key " + std::to_string(step.number) +
-           " is empty: suggestions come " + std::to_string(view.Options().predictionDelayMs) +
-           " ms after the last key (TEMPO_DE_PREDICAO); 'wait' for them";
+           " is empty: suggestions come " + SuggestionDelay(view.Options()) +
+           " after the last key; 'wait' for them";
   }
   Press(key, MouseButton::kLeft);
   return {};
