@@ -1,6 +1,5 @@
 #include "tools/replay/ReplayReport.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "common/Text.h"
@@ -66,8 +65,7 @@ const char* ButtonWord(MouseButton button) {
 std::string SuggestionDelay(const UserProfileOptions& options) {
   // The countdown reaches the delay on a tick of the 100 ms timer and fires
   // on the next.
-  const int32_t delay = std::max(options.predictionDelayMs, 0);
-  const int32_t reached = (delay + kTimerPeriodMs - 1) / kTimerPeriodMs * kTimerPeriodMs;
+  const int64_t reached = RoundUpToTick(options.predictionDelayMs);
   return std::to_string(reached) + "-" + std::to_string(reached + kTimerPeriodMs) +
          " ms (TEMPO_DE_PREDICAO " + std::to_string(options.predictionDelayMs) + ")";
 }

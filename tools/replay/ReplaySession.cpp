@@ -157,9 +157,7 @@ std::string ReplaySession::Switch(const ReplayStep& step) {
   if (step.action == ReplayAction::kSwitchPress) {
     // Scanning takes a switch event at the first tick after it has stood
     // for the latency (counted in whole ticks from the next one).
-    const int64_t latency = std::max(view.Options().switchLatencyMs, 0);
-    program_.PassTime((latency + kTimerPeriodMs - 1) / kTimerPeriodMs * kTimerPeriodMs +
-                      kTimerPeriodMs);
+    program_.PassTime(RoundUpToTick(view.Options().switchLatencyMs) + kTimerPeriodMs);
   }
   if (step.action != ReplayAction::kSwitchDown) {
     desktop.ReleaseKey(key);
