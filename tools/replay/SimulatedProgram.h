@@ -80,6 +80,7 @@ class SimulatedProgram {
   // Every application, in the order they were added.
   std::vector<const sim::SimApplication*> Applications() const;
 
+  // What the program did since the last call.
   ProgramHappenings TakeHappenings();
 
   // Closes the controller as the program closes: the logging period ends
