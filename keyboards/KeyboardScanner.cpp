@@ -9,14 +9,6 @@ namespace vorelio {
 
 namespace {
 
-// The tick's count only reaches multiples of its period; a setting between
-// two is rounded up, so a latency still holds a press back at least as long
-// as set and an element stays highlighted at least its step time.
-int64_t RoundUpToTick(int32_t ms) {
-  if (ms <= 0) return 0;
-  return (static_cast<int64_t>(ms) + kTimerPeriodMs - 1) / kTimerPeriodMs * kTimerPeriodMs;
-}
-
 bool IsSwitch(int switchNumber) { return switchNumber == 1 || switchNumber == 2; }
 
 }  // namespace
@@ -34,7 +26,10 @@ void KeyboardScanner::SetOptions(const KeyboardPresentation& options) {
     pending_ = {};
   }
   method_ = method;
-  // A step of no time would move the highlight in the tick that showed it.
+  // The tick's count only reaches multiples of its period; a setting between
+  // two is rounded up, so a latency still holds a press back at least as
+  // long as set and an element stays highlighted at least its step time. A
+  // step of no time would move the highlight in the tick that showed it.
   stepMs_ = std::max<int64_t>(RoundUpToTick(options.scanStepMs), kTimerPeriodMs);
   latencyMs_ = RoundUpToTick(options.switchLatencyMs);
   // With no positive maximum, scanning goes on until a selection: a limit of

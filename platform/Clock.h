@@ -24,6 +24,10 @@ struct LocalTime {
 // day of two digits, hh:mm:ss, four-digit year).
 std::string FileNameForm(const LocalTime& time);
 
+// The instant `secondsSinceEpoch` (UTC) and `millisecond`, broken down in
+// the local time zone.
+LocalTime LocalTimeAt(int64_t secondsSinceEpoch, int millisecond);
+
 class ClockService {
  public:
   virtual ~ClockService() = default;

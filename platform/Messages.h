@@ -20,6 +20,12 @@ using WindowHandle = std::uintptr_t;  // 0: no window
 inline constexpr int kTimerCount = 20;     // identifiers 0 to 19
 inline constexpr int kTimerPeriodMs = 100;
 
+// A time counted in timer periods: `ms` rounded up to the next multiple of
+// the period, 0 for 0 or less. What counts ticks reaches only these.
+constexpr int64_t RoundUpToTick(int64_t ms) {
+  return ms <= 0 ? 0 : (ms + kTimerPeriodMs - 1) / kTimerPeriodMs * kTimerPeriodMs;
+}
+
 class MessageHandler {
  public:
   virtual ~MessageHandler() = default;
