@@ -83,6 +83,7 @@ TEST_F(ReplaySessionTest, TheReportShowsTheTextWithItsCaretAndTheNumberedSuggest
             "  editor: \"|\"\n"
             "  words: -\n"
             "  sentences: -\n"
+            "  title: Vorelio V3.0: generico (Teste) (Logging Ligado)\n"
             "line 2: type com\n"
             "  editor: \"com|\"\n"
             "line 3: wait 300\n"

@@ -154,6 +154,11 @@ void ReplayReport::Changes(SimulatedProgram& program, bool everything) {
     out_ << "  message: " << Cp1252ToUtf8(text) << "\n";
   for (const std::string& text : happenings.previews)
     out_ << "  preview: " << Cp1252ToUtf8(text) << "\n";
+  for (const std::string& title : happenings.titles)
+    out_ << "  title: " << Cp1252ToUtf8(title) << "\n";
+  for (const std::string& path : happenings.programs)
+    out_ << "  program (not started in a replay): " << Cp1252ToUtf8(path) << "\n";
+  if (happenings.closeAsked) out_ << "  the program asks to close\n";
   if (happenings.beeps > 0) out_ << "  beeps: " << happenings.beeps << "\n";
 }
 

@@ -61,6 +61,11 @@ class StillMainWindow final : public MainWindow {
     frame_ = {topLeft.x, topLeft.y, topLeft.x + kWidth, topLeft.y + kHeight};
   }
   ScreenPoint KeyboardOrigin() override { return {frame_.left, frame_.top}; }
+  void SetTitle(std::string_view title) override { titles.emplace_back(title); }
+  void Close() override { closeAsked = true; }
+
+  std::vector<std::string> titles;  // the titles set, until taken
+  bool closeAsked = false;          // the program asked to end
 
  private:
   static constexpr int32_t kWidth = 300;

@@ -1,6 +1,7 @@
 #include "tools/replay/SimulatedProgram.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/NativePath.h"
 #include "platform/Clock.h"
@@ -41,7 +42,8 @@ SimulatedProgram::SimulatedProgram(std::unique_ptr<DataFolderCopy> copy, const s
       voice_(voice) {
   view_ = std::make_unique<CPredarinView>(
       PredarinServices{loop_, files_, messages_, clock_, copy_->Path(), speechEngine_, desktop_,
-                       desktop_, hooks_, foreground_, mainWindow_, preview_, beeper_});
+                       desktop_, hooks_, foreground_, mainWindow_, preview_, beeper_,
+                       launcher_});
   mainWindow_.LaysOut(*view_);
   // The platform tells the controller of every focus change.
   desktop_.OnFocusChanged([this](WindowHandle) {
@@ -116,6 +118,11 @@ ProgramHappenings SimulatedProgram::TakeHappenings() {
   }
   happenings.previews = std::move(preview_.shown);
   preview_.shown.clear();
+  happenings.titles = std::move(mainWindow_.titles);
+  mainWindow_.titles.clear();
+  happenings.programs = std::move(launcher_.launched);
+  launcher_.launched.clear();
+  happenings.closeAsked = std::exchange(mainWindow_.closeAsked, false);
   happenings.beeps = beeper_.beeps;
   beeper_.beeps = 0;
   return happenings;

@@ -27,6 +27,7 @@
 #include "testsupport/SimDesktop.h"
 #include "tools/replay/DataFolderCopy.h"
 #include "tools/replay/ReplayClock.h"
+#include "platform/sim/RecordingProgramLauncher.h"
 #include "tools/replay/ReplayWindows.h"
 
 namespace vorelio {
@@ -36,6 +37,9 @@ struct ProgramHappenings {
   std::vector<std::string> messages;  // message boxes and questions (answered No)
   std::vector<std::string> spoken;    // texts the voice said
   std::vector<std::string> previews;  // texts the preview window showed
+  std::vector<std::string> titles;    // titles the main window took
+  std::vector<std::string> programs;  // programs keys asked to start (none is run)
+  bool closeAsked = false;            // the program asked to end
   int beeps = 0;
 };
 
@@ -106,6 +110,7 @@ class SimulatedProgram {
   StillMainWindow mainWindow_;
   KeptPreview preview_;
   CountingBeeper beeper_;
+  RecordingProgramLauncher launcher_;  // a replay starts no program
   const std::string voice_;
   std::vector<WindowHandle> applications_;
   std::size_t messagesTaken_ = 0;
