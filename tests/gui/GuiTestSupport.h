@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -109,6 +110,15 @@ inline QImage Quarters(int width, int height) {
   painter.fillRect(width / 2, height / 2, width - width / 2, height - height / 2, Qt::blue);
   painter.fillRect(0, height / 2, width / 2, height - height / 2, Qt::black);
   return image;
+}
+
+// The bytes of `image` saved as a Windows bitmap.
+inline std::string BitmapBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "BMP");
+  return bytes.toStdString();
 }
 
 inline std::shared_ptr<const KeyPicture> PictureOf(QImage image) {

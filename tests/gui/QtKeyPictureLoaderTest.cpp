@@ -1,6 +1,4 @@
 // Loading pictograms for keys: the shipped galleries, rows, missing parts.
-#include <QBuffer>
-
 #include <filesystem>
 
 #include "common/NativePath.h"
@@ -84,15 +82,6 @@ TEST_F(ShippedGalleries, ARowJoinsItsPartsLeftToRightAndLeavesMissingOnesOut) {
             breadImage.convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(loader_.Load(data_.Path(), {"CAT_IMG_Comida\\nada.bmp"}), nullptr);
   EXPECT_EQ(loader_.Load(data_.Path(), {}), nullptr);
-}
-
-// Bitmaps of chosen sizes in a file system in memory.
-std::string BitmapBytes(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "BMP");
-  return bytes.toStdString();
 }
 
 TEST(QtKeyPictureLoaderTest, PartsOfDifferentHeightsTakeTheTallestHeight) {
