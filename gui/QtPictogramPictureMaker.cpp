@@ -22,13 +22,14 @@ constexpr double kCaptionStep = 0.5;    // points
 constexpr double kSmallestCaption = 0.2;  // points
 
 // The key font from `points` down by half a point until `caption` fits
-// `width` x `height` with room to spare, or until it would go below 0.2.
+// `width` x `height` of `device` with room to spare, or until it would go
+// below 0.2.
 QFont CaptionFont(std::string_view face, int points, const QString& caption, double width,
-                  double height) {
+                  double height, QPaintDevice& device) {
   QFont font = KeyFont(face, std::max(points, 1));
   for (double size = std::max(points, 1); size >= kSmallestCaption; size -= kCaptionStep) {
     font.setPointSizeF(size);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(font, &device);
     if (metrics.horizontalAdvance(caption) + kCaptionSpare <= width &&
         metrics.height() + kCaptionSpare <= height)
       break;
@@ -84,7 +85,7 @@ std::optional<PictogramPicture> QtPictogramPictureMaker::Make(std::string_view r
   painter.drawImage(QRect(0, band, pictureWidth, pictureHeight), *source);
   if (band > 0) {
     const QString text = ToQString(caption);
-    painter.setFont(CaptionFont(fontFace_, fontPoints_, text, pictureWidth, band));
+    painter.setFont(CaptionFont(fontFace_, fontPoints_, text, pictureWidth, band, image));
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, pictureWidth, band), Qt::AlignCenter | Qt::TextSingleLine, text);
   }

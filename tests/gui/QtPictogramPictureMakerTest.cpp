@@ -48,19 +48,24 @@ TEST_F(QtPictogramPictureMakerTest, TheCaptionBandSitsAboveThePictureScaledToThe
 }
 
 TEST_F(QtPictogramPictureMakerTest, ALongCaptionShrinksToFitAndRowsJoin) {
-  // A caption far wider than the picture still leaves the band's edges white.
-  const std::string longCaption(80, 'W');
-  const auto picture = maker_.Make("CAT_IMG_A\\alto.bmp", longCaption, 100);
+  // The picture is 120 x 60 under a band of 20: a caption far wider than
+  // that at 12 points shrinks until it fits with room to spare.
+  const auto picture = maker_.Make("CAT_IMG_A\\largo.bmp", "uma sopa de legumes bem quente", 100);
   ASSERT_TRUE(picture.has_value());
   const int band = 100 / 8 + 8;
+  ASSERT_EQ(picture->width, 120);
   EXPECT_EQ(picture->height, band + 100 - band - 20);
+  int dark = 0;
   for (int y = 0; y < band; ++y) {
     EXPECT_EQ(At(*picture, 0, y), 0xFFFFFFu);
     EXPECT_EQ(At(*picture, picture->width - 1, y), 0xFFFFFFu);
+    for (int x = 0; x < picture->width; ++x) dark += At(*picture, x, y) != 0xFFFFFFu;
   }
+  EXPECT_GT(dark, 20);
+
   const auto row = maker_.Make("CAT_IMG_A\\largo.bmp:CAT_IMG_A\\alto.bmp", "", 120);
   ASSERT_TRUE(row.has_value());
-  EXPECT_EQ(row->width, (200 + 50) * 100 / 100);  // the joined 250 x 100 at height 100
+  EXPECT_EQ(row->width, 200 + 50);  // the joined 250 x 100 at height 100
 }
 
 TEST_F(QtPictogramPictureMakerTest, NothingWhenThePictureIsMissingOrTheEditorTooLow) {
