@@ -63,6 +63,10 @@ class FileSystem {
   // durable. False on failure, both names as they were.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
   virtual bool Remove(const std::string& path) = 0;
+  // Makes the folder `path` (mode 0700: the user's data is private); its
+  // parent must exist. kExists when anything is already there (a link is not
+  // followed: the caller checks what it is), kFailed on any other failure.
+  virtual CreateOutcome CreateFolder(const std::string& path) = 0;
   // The entry at `path` itself, or nothing when there is none.
   virtual std::optional<FileStatus> Status(const std::string& path) = 0;
   // The target a symbolic link names, as stored in the link.
@@ -96,6 +100,9 @@ class FileSystemWrapper : public FileSystem {
     return target_.Rename(from, to);
   }
   bool Remove(const std::string& path) override { return target_.Remove(path); }
+  CreateOutcome CreateFolder(const std::string& path) override {
+    return target_.CreateFolder(path);
+  }
   std::optional<FileStatus> Status(const std::string& path) override {
     return target_.Status(path);
   }

@@ -131,6 +131,11 @@ bool PosixFileSystem::Remove(const std::string& path) {
   return ::unlink(NativePath(path).c_str()) == 0;
 }
 
+CreateOutcome PosixFileSystem::CreateFolder(const std::string& path) {
+  if (::mkdir(NativePath(path).c_str(), 0700) == 0) return CreateOutcome::kCreated;
+  return errno == EEXIST ? CreateOutcome::kExists : CreateOutcome::kFailed;
+}
+
 std::optional<FileStatus> PosixFileSystem::Status(const std::string& path) {
   struct stat info {};
   if (::lstat(NativePath(path).c_str(), &info) != 0) return std::nullopt;

@@ -88,4 +88,9 @@ bool FaultyFileSystem::Remove(const std::string& path) {
   return FileSystemWrapper::Remove(path);
 }
 
+CreateOutcome FaultyFileSystem::CreateFolder(const std::string& path) {
+  if (ShouldFail(FileOperation::kCreateFolder, path)) return CreateOutcome::kFailed;
+  return FileSystemWrapper::CreateFolder(path);
+}
+
 }  // namespace vorelio

@@ -18,6 +18,7 @@ enum class FileOperation {
   kSync,       // Sync fails
   kRename,     // Rename fails
   kRemove,     // Remove fails
+  kCreateFolder,  // CreateFolder fails
 };
 
 class FaultyFileSystem final : public FileSystemWrapper {
@@ -37,6 +38,7 @@ class FaultyFileSystem final : public FileSystemWrapper {
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
+  CreateOutcome CreateFolder(const std::string& path) override;
 
   // Whether this call, on `path`, is the one to fail; counts it.
   bool ShouldFail(FileOperation operation, const std::string& path);

@@ -176,6 +176,15 @@ bool MemoryFileSystem::Remove(const std::string& path) {
   return true;
 }
 
+CreateOutcome MemoryFileSystem::CreateFolder(const std::string& path) {
+  const std::lock_guard lock(mutex_);
+  const std::string key = KeyOf(path);
+  if (Find(key)) return CreateOutcome::kExists;
+  if (!ParentIsFolder(key)) return CreateOutcome::kFailed;
+  nodes_[key] = std::make_shared<Node>(Node{Type::kFolder, 0700, {}, {}});
+  return CreateOutcome::kCreated;
+}
+
 std::optional<FileStatus> MemoryFileSystem::Status(const std::string& path) {
   const std::lock_guard lock(mutex_);
   const NodePointer node = Find(KeyOf(path));

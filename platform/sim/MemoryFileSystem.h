@@ -32,6 +32,7 @@ class MemoryFileSystem final : public FileSystem {
   std::unique_ptr<WritableFile> OpenForAppend(const std::string& path) override;
   bool Rename(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
+  CreateOutcome CreateFolder(const std::string& path) override;
   std::optional<FileStatus> Status(const std::string& path) override;
   std::optional<std::string> ReadLink(const std::string& path) override;
   bool MayWrite(const std::string& path) override;

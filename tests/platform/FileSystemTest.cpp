@@ -110,6 +110,17 @@ TEST_P(FileSystemContract, NewFilesAreExclusiveAndAppendsFollowRenames) {
   EXPECT_FALSE(files().ReadFile(place().Folder()));  // a folder is no file
 }
 
+TEST_P(FileSystemContract, FoldersAreMadeOnceAndPrivate) {
+  EXPECT_EQ(files().CreateFolder(place().Path("Tessaral")), CreateOutcome::kCreated);
+  EXPECT_EQ(files().Status(place().Path("Tessaral"))->type, FileStatus::Type::kFolder);
+  EXPECT_EQ(Permissions("Tessaral") & 077, 0u);
+  EXPECT_EQ(files().CreateFolder(place().Path("Tessaral")), CreateOutcome::kExists);
+  ASSERT_TRUE(Save("ficheiro", "x"));
+  EXPECT_EQ(files().CreateFolder(place().Path("ficheiro")), CreateOutcome::kExists);
+  EXPECT_EQ(files().CreateFolder(place().Path("nenhuma/pasta")), CreateOutcome::kFailed);
+  EXPECT_TRUE(Save("Tessaral/dentro", "y"));
+}
+
 TEST_P(FileSystemContract, SavesReplaceTheWholeFileAndLeaveNoTemporary) {
   ASSERT_TRUE(Save("palavras.pal", "velho\n"));
   ASSERT_TRUE(Save("palavras.pal", "novo\n"));
