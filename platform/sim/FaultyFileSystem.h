@@ -11,13 +11,13 @@
 namespace vorelio {
 
 enum class FileOperation {
-  kRead,       // ReadFile finds nothing
-  kOpen,       // CreateNewFile or OpenForAppend cannot open
-  kWrite,      // Append writes nothing
-  kDiskFull,   // Append writes half of its data, then fails
-  kSync,       // Sync fails
-  kRename,     // Rename fails
-  kRemove,     // Remove fails
+  kRead,          // ReadFile finds nothing
+  kOpen,          // CreateNewFile or OpenForAppend cannot open
+  kWrite,         // Append writes nothing
+  kDiskFull,      // Append writes half of its data, then fails
+  kSync,          // Sync fails
+  kRename,        // Rename fails
+  kRemove,        // Remove fails
   kCreateFolder,  // CreateFolder fails
 };
 
