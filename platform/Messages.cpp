@@ -48,10 +48,15 @@ struct LoopCore {
   LoopCore(const LoopCore&) = delete;
   LoopCore& operator=(const LoopCore&) = delete;
 
-  // Under the registry's lock. Wakes a WaitAndDispatch and whoever watches
-  // the descriptor.
-  void Wake() {
+  // Under the registry's lock, as the rest. Wakes a WaitAndDispatch and
+  // whoever watches the descriptor. The descriptor stays readable while the queue holds messages (it is
+  // drained only once the queue is empty), so only the first of a burst of
+  // posts, the hook's mouse moves say, needs the system call.
+  void WakeForPost(bool queueWasEmpty) {
     wake.notify_one();
+    if (queueWasEmpty) SignalWakeDescriptor();
+  }
+  void SignalWakeDescriptor() {
     const uint64_t one = 1;
     // Fails only when the counter is about to overflow: it is readable then.
     [[maybe_unused]] const ssize_t written = write(wakeDescriptor, &one, sizeof one);
@@ -174,12 +179,12 @@ bool MessageLoop::SetTimer(WindowHandle window, int id) {
   for (Timer& timer : state_->timers) {
     if (timer.window == window && timer.id == id) {
       timer.dueMs = dueMs;
-      state_->Wake();
+      state_->SignalWakeDescriptor();
       return true;
     }
   }
   state_->timers.push_back({window, id, dueMs});
-  state_->Wake();
+  state_->SignalWakeDescriptor();
   return true;
 }
 
@@ -255,8 +260,9 @@ bool PostMessageTo(WindowHandle window, uint32_t message, std::uintptr_t wParam,
   const auto found = registry.windows.find(window);
   if (found == registry.windows.end()) return false;
   LoopCore& loop = *found->second.loop;
+  const bool queueWasEmpty = loop.queue.Empty();
   loop.queue.Push({window, message, wParam, lParam});
-  loop.Wake();
+  loop.WakeForPost(queueWasEmpty);
   return true;
 }
 
