@@ -1,11 +1,16 @@
 #include "platform/Messages.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <unordered_map>
 #include <vector>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include "platform/MessageNumbers.h"
 #include "platform/MessageQueue.h"
@@ -27,13 +32,45 @@ struct Timer {
   int64_t dueMs = 0;
 };
 
+// A counter the kernel keeps: readable while not zero.
+int MakeWakeDescriptor() {
+  const int descriptor = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+  if (descriptor < 0) {
+    throw std::system_error(errno, std::generic_category(), "eventfd for a message loop");
+  }
+  return descriptor;
+}
+
 // What a loop shares with the posting threads.
 struct LoopCore {
   explicit LoopCore(LoopClock& loopClock) : clock(loopClock) {}
+  ~LoopCore() { close(wakeDescriptor); }
+  LoopCore(const LoopCore&) = delete;
+  LoopCore& operator=(const LoopCore&) = delete;
+
+  // Under the registry's lock, as the rest. Wakes a WaitAndDispatch and
+  // whoever watches the descriptor. The descriptor stays readable while the queue holds messages (it is
+  // drained only once the queue is empty), so only the first of a burst of
+  // posts, the hook's mouse moves say, needs the system call.
+  void WakeForPost(bool queueWasEmpty) {
+    wake.notify_one();
+    if (queueWasEmpty) SignalWakeDescriptor();
+  }
+  void SignalWakeDescriptor() {
+    const uint64_t one = 1;
+    // Fails only when the counter is about to overflow: it is readable then.
+    [[maybe_unused]] const ssize_t written = write(wakeDescriptor, &one, sizeof one);
+  }
+  void DrainWakeDescriptor() {
+    uint64_t count = 0;
+    [[maybe_unused]] const ssize_t drained = read(wakeDescriptor, &count, sizeof count);
+  }
+
   LoopClock& clock;
   MessageQueue queue;
   std::condition_variable wake;
   std::vector<Timer> timers;
+  const int wakeDescriptor = MakeWakeDescriptor();
 };
 
 struct WindowEntry {
@@ -62,6 +99,13 @@ Registry& TheRegistry() {
   // process exits.
   static Registry* const registry = new Registry;
   return *registry;
+}
+
+// When the first of the timers is due; INT64_MAX when none runs.
+int64_t NextDueMs(const std::vector<Timer>& timers) {
+  int64_t nextDueMs = INT64_MAX;
+  for (const Timer& timer : timers) nextDueMs = std::min(nextDueMs, timer.dueMs);
+  return nextDueMs;
 }
 
 struct TimerTick {
@@ -135,10 +179,12 @@ bool MessageLoop::SetTimer(WindowHandle window, int id) {
   for (Timer& timer : state_->timers) {
     if (timer.window == window && timer.id == id) {
       timer.dueMs = dueMs;
+      state_->SignalWakeDescriptor();
       return true;
     }
   }
   state_->timers.push_back({window, id, dueMs});
+  state_->SignalWakeDescriptor();
   return true;
 }
 
@@ -169,6 +215,8 @@ int MessageLoop::DispatchPending() {
     ++delivered;
     lock.lock();
   }
+  // Posts made after this find the descriptor clear and set it again.
+  if (state_->queue.Empty()) state_->DrainWakeDescriptor();
   return delivered;
 }
 
@@ -182,8 +230,7 @@ int MessageLoop::WaitAndDispatch(int timeoutMs) {
     for (;;) {
       if (!state_->queue.Empty()) break;
       const int64_t nowMs = state_->clock.NowMs();
-      int64_t nextDueMs = INT64_MAX;
-      for (const Timer& timer : state_->timers) nextDueMs = std::min(nextDueMs, timer.dueMs);
+      const int64_t nextDueMs = NextDueMs(state_->timers);
       if (nextDueMs <= nowMs) break;
       const auto now = steady_clock::now();
       if (now >= deadline) break;
@@ -197,6 +244,15 @@ int MessageLoop::WaitAndDispatch(int timeoutMs) {
   return DispatchPending();
 }
 
+int MessageLoop::WakeDescriptor() const { return state_->wakeDescriptor; }
+
+std::optional<int64_t> MessageLoop::MsUntilNextTimer() const {
+  Registry& registry = TheRegistry();
+  std::lock_guard lock(registry.mutex);
+  if (state_->timers.empty()) return std::nullopt;
+  return std::max<int64_t>(NextDueMs(state_->timers) - state_->clock.NowMs(), 0);
+}
+
 bool PostMessageTo(WindowHandle window, uint32_t message, std::uintptr_t wParam,
                    std::intptr_t lParam) {
   Registry& registry = TheRegistry();
@@ -204,8 +260,9 @@ bool PostMessageTo(WindowHandle window, uint32_t message, std::uintptr_t wParam,
   const auto found = registry.windows.find(window);
   if (found == registry.windows.end()) return false;
   LoopCore& loop = *found->second.loop;
+  const bool queueWasEmpty = loop.queue.Empty();
   loop.queue.Push({window, message, wParam, lParam});
-  loop.wake.notify_one();
+  loop.WakeForPost(queueWasEmpty);
   return true;
 }
 

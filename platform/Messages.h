@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace vorelio {
 
@@ -56,6 +57,8 @@ class ManualLoopClock final : public LoopClock {
 // The message queue and the timers of one user-interface thread.
 class MessageLoop {
  public:
+  // Throws std::system_error when the wake descriptor cannot be made (the
+  // process is out of file descriptors).
   explicit MessageLoop(LoopClock& clock);
   ~MessageLoop();  // destroys its remaining windows
   MessageLoop(const MessageLoop&) = delete;
@@ -79,6 +82,16 @@ class MessageLoop {
   // Waits up to timeoutMs (real clock) for a message or a due timer, then
   // dispatches; returns how many were delivered.
   int WaitAndDispatch(int timeoutMs);
+
+  // For an event loop that drives this one without polling (the GUI's).
+  // WakeDescriptor: a non-blocking descriptor, owned by the loop, that
+  // becomes readable whenever a message is posted to the loop (from any
+  // thread) or a timer is set. DispatchPending drains it once the queue is
+  // empty; it stays readable when a dispatch stopped with messages left.
+  int WakeDescriptor() const;
+  // Milliseconds of the loop's clock until the next timer is due; 0 when
+  // one is due already, nothing when no timer runs.
+  std::optional<int64_t> MsUntilNextTimer() const;
 
  private:
   struct State;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+
 #include <functional>
 #include <string>
 #include <thread>
@@ -11,6 +13,12 @@
 
 namespace vorelio {
 namespace {
+
+// Whether the descriptor is readable now, or within `timeoutMs`.
+bool Readable(int descriptor, int timeoutMs = 0) {
+  pollfd watched{descriptor, POLLIN, 0};
+  return poll(&watched, 1, timeoutMs) == 1 && (watched.revents & POLLIN) != 0;
+}
 
 // Writes each message it receives as "message:wParam:lParam".
 class RecordingHandler : public MessageHandler {
@@ -252,6 +260,73 @@ TEST(MessagesTest, WaitAndDispatchDeliversADueTimerWithoutWaiting) {
   clock.Advance(100);
   EXPECT_EQ(loop.WaitAndDispatch(60000), 1);
   EXPECT_EQ(handler.log, "T:4");
+}
+
+TEST(MessagesTest, APostFromAnotherThreadMakesTheWakeDescriptorReadable) {
+  SteadyLoopClock clock;
+  MessageLoop loop(clock);
+  RecordingHandler handler;
+  const WindowHandle window = loop.CreateWindow(handler);
+  EXPECT_FALSE(Readable(loop.WakeDescriptor()));
+  std::thread poster([window] { PostMessageTo(window, 9, 1, 0); });
+  EXPECT_TRUE(Readable(loop.WakeDescriptor(), 60000));
+  poster.join();
+  EXPECT_TRUE(Readable(loop.WakeDescriptor()));  // until the loop dispatches
+  EXPECT_EQ(loop.DispatchPending(), 1);
+  EXPECT_FALSE(Readable(loop.WakeDescriptor()));
+  // A failed post (no such window) wakes nobody.
+  EXPECT_FALSE(PostMessageTo(window + 1, 9, 2, 0));
+  EXPECT_FALSE(Readable(loop.WakeDescriptor()));
+  // Each loop has its own descriptor.
+  MessageLoop other(clock);
+  EXPECT_NE(other.WakeDescriptor(), loop.WakeDescriptor());
+  PostMessageTo(window, 9, 3, 0);
+  EXPECT_FALSE(Readable(other.WakeDescriptor()));
+}
+
+TEST(MessagesTest, TheWakeDescriptorStaysReadableWhileMessagesAreLeft) {
+  ManualLoopClock clock;
+  MessageLoop loop(clock);
+  RecordingHandler handler;
+  const WindowHandle window = loop.CreateWindow(handler);
+  // A handler that posts to itself for ever: one dispatch cannot empty
+  // the queue, and whoever watches the descriptor must come back.
+  handler.onMessage = [&](uint32_t, std::uintptr_t) {
+    handler.log.clear();
+    PostMessageTo(window, 1, 0, 0);
+  };
+  PostMessageTo(window, 1, 0, 0);
+  EXPECT_GT(loop.DispatchPending(), 0);
+  EXPECT_TRUE(Readable(loop.WakeDescriptor()));
+}
+
+TEST(MessagesTest, SettingATimerWakesAndTellsWhenTheNextTimerIsDue) {
+  ManualLoopClock clock;
+  MessageLoop loop(clock);
+  RecordingHandler handler;
+  const WindowHandle window = loop.CreateWindow(handler);
+  EXPECT_EQ(loop.MsUntilNextTimer(), std::nullopt);
+  ASSERT_TRUE(loop.SetTimer(window, 0));  // due at 100
+  EXPECT_TRUE(Readable(loop.WakeDescriptor()));
+  EXPECT_EQ(loop.MsUntilNextTimer(), 100);
+  EXPECT_EQ(loop.DispatchPending(), 0);
+  EXPECT_FALSE(Readable(loop.WakeDescriptor()));
+  clock.Advance(30);
+  EXPECT_EQ(loop.MsUntilNextTimer(), 70);
+  ASSERT_TRUE(loop.SetTimer(window, 1));  // due at 130: the first stays next
+  EXPECT_TRUE(Readable(loop.WakeDescriptor()));
+  EXPECT_EQ(loop.MsUntilNextTimer(), 70);
+  clock.Advance(80);  // 110: timer 0 is overdue
+  EXPECT_EQ(loop.MsUntilNextTimer(), 0);
+  EXPECT_EQ(loop.DispatchPending(), 1);
+  EXPECT_EQ(loop.MsUntilNextTimer(), 20);  // timer 1 at 130
+  loop.KillTimer(window, 1);
+  EXPECT_EQ(loop.MsUntilNextTimer(), 90);  // timer 0 again at 200
+  loop.DestroyWindow(window);
+  EXPECT_EQ(loop.MsUntilNextTimer(), std::nullopt);
+  // A refused timer wakes nobody.
+  EXPECT_FALSE(loop.SetTimer(window, 0));
+  EXPECT_FALSE(Readable(loop.WakeDescriptor()));
 }
 
 }  // namespace
