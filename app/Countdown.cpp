@@ -6,10 +6,8 @@ namespace vorelio {
 
 bool Countdown::Tick(int32_t thresholdMs) {
   if (!Running()) return false;
-  const int64_t step = kTimerPeriodMs;
-  const int64_t threshold = thresholdMs <= 0 ? 0 : (thresholdMs + step - 1) / step * step;
-  if (elapsedMs_ >= threshold) return true;
-  elapsedMs_ += step;
+  if (elapsedMs_ >= RoundUpToTick(thresholdMs)) return true;
+  elapsedMs_ += kTimerPeriodMs;
   return false;
 }
 
