@@ -12,13 +12,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "common/NativePath.h"
 #include "gui/OffscreenGui.h"
-#include "gui/QtKeyPictureLoader.h"
 #include "keyboards/KeyboardFolder.h"
 #include "keyboards/KeySymbol.h"
 #include "keyboards/OnScreenKeyboard.h"
@@ -105,7 +105,7 @@ void Load(COnScreenKeyboard& keyboard, FileSystem& files, const std::string& pat
 // new picture loader.
 Timing TimeLoadAndLayout(FileSystem& files, const std::string& path, const std::string& contents,
                          const KeyboardPresentation& presentation, int repetitions) {
-  QtKeyPictureLoader pictures(files);
+  const std::unique_ptr<KeyPictureLoader> pictures = MakeKeyPictureLoader(files);
   std::vector<double> times;
   std::vector<double> parseTimes;
   Timing timing;
@@ -117,7 +117,7 @@ Timing TimeLoadAndLayout(FileSystem& files, const std::string& path, const std::
     }
     if (i > 0) parseTimes.push_back(Since(start));
     start = Clock::now();
-    COnScreenKeyboard keyboard(KeyboardEnvironment{0, &pictures, nullptr, presentation});
+    COnScreenKeyboard keyboard(KeyboardEnvironment{0, pictures.get(), nullptr, presentation});
     Load(keyboard, files, path, contents);
     const std::unique_ptr<KeyFontMetrics> font =
         MeasureKeyFont(presentation.fontFace, presentation.fontSize);
@@ -202,8 +202,8 @@ int main(int argc, char** argv) {
   scanning.scanStepMs = 300;
   scanning.maxScanCycles = 0;
   RepaintCounter repaints;
-  QtKeyPictureLoader pictures(files);
-  COnScreenKeyboard keyboard(KeyboardEnvironment{0, &pictures, &repaints, scanning});
+  const std::unique_ptr<KeyPictureLoader> pictures = MakeKeyPictureLoader(files);
+  COnScreenKeyboard keyboard(KeyboardEnvironment{0, pictures.get(), &repaints, scanning});
   keyboard.Load(files, KeyboardPath(files, data, UserProfileOptions{}.keyboardName));
   keyboard.Scanner().SwitchDown(1);
   keyboard.Scanner().Tick();

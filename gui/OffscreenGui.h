@@ -3,10 +3,15 @@
 // loaded on Qt's offscreen platform. Callers see no Qt type.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "keyboards/KeyFontMetrics.h"
+#include "keyboards/KeyPicture.h"
+#include "keyboards/OnScreenKeyboard.h"
 
 namespace vorelio {
 
@@ -26,5 +31,14 @@ class OffscreenGui {
 // The measures of the key font `face` (Windows-1252) at `points`; an
 // OffscreenGui (or another Qt application) must live while it is used.
 std::unique_ptr<KeyFontMetrics> MeasureKeyFont(std::string_view face, int points);
+
+// Qt's pictogram loader (QtKeyPictureLoader) reading through `files`.
+std::unique_ptr<KeyPictureLoader> MakeKeyPictureLoader(FileSystem& files);
+
+// The laid-out `keyboard` drawn as the program draws it into a picture of
+// `width` x `height` on the window background `backgroundColour`
+// (0x00BBGGRR), as PNG bytes; nothing when it cannot be encoded.
+std::optional<std::string> KeyboardPng(const COnScreenKeyboard& keyboard, int width, int height,
+                                       int32_t backgroundColour);
 
 }  // namespace vorelio

@@ -14,12 +14,6 @@
 //
 // Exit 0 when the picture is written; 2 for a bad command line; 1 when the
 // keyboard cannot be read or drawn or the picture cannot be written.
-#include <QBuffer>
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -30,10 +24,7 @@
 
 #include "common/NativePath.h"
 #include "common/Text.h"
-#include "gui/KeyboardPainter.h"
-#include "gui/QtKeyFontMetrics.h"
-#include "gui/QtKeyPictureLoader.h"
-#include "gui/QtText.h"
+#include "gui/OffscreenGui.h"
 #include "keyboards/KeyboardPresentation.h"
 #include "keyboards/OnScreenKeyboard.h"
 #include "keyboards/OnScreenKeyboardLayout.h"
@@ -122,14 +113,19 @@ std::optional<std::vector<int>> NumbersOf(std::string_view text, char separator,
 }
 
 // The picture's size from "WxH"; nothing (after saying why) when it is not one.
-std::optional<QSize> ParseSize(const std::string& text) {
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
+std::optional<PictureSize> ParseSize(const std::string& text) {
   const std::optional<std::vector<int>> sides = NumbersOf(text, 'x', kMaxSide);
   if (!sides || sides->size() != 2 || (*sides)[0] < 1 || (*sides)[1] < 1) {
     std::fprintf(stderr, "--size takes WIDTHxHEIGHT in pixels, each 1 to %d, not: %s\n", kMaxSide,
                  text.c_str());
     return std::nullopt;
   }
-  return QSize((*sides)[0], (*sides)[1]);
+  return PictureSize{(*sides)[0], (*sides)[1]};
 }
 
 // Lights the line, group or key that "L", "L.G" or "L.G.K" names; false
@@ -158,18 +154,10 @@ bool Highlight(COnScreenKeyboard& keyboard, const std::string& text) {
   return true;
 }
 
-std::optional<QByteArray> AsPng(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return std::nullopt;
-  return bytes;
-}
-
 int Run(int argc, char** argv) {
   Arguments arguments;
   if (!ParseArguments(argc, argv, arguments)) return 2;
-  std::optional<QSize> size;
+  std::optional<PictureSize> size;
   if (!arguments.size.empty() && !(size = ParseSize(arguments.size))) return 2;
   CUserProfileProperties profile;  // a new profile's options
   if (!ApplyToolSettings(arguments.settings, profile)) return 2;
@@ -187,11 +175,10 @@ int Run(int argc, char** argv) {
     return 1;
   }
 
-  setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite=*/0);
-  QGuiApplication application(argc, argv);
-  QtKeyPictureLoader pictures(files);
+  OffscreenGui gui;
+  const std::unique_ptr<KeyPictureLoader> pictures = MakeKeyPictureLoader(files);
   KeyboardEnvironment environment;
-  environment.pictures = &pictures;
+  environment.pictures = pictures.get();
   environment.presentation = PresentationOf(options, arguments.dataFolder);
   COnScreenKeyboard keyboard(environment);
   keyboard.LoadContents(*contents);
@@ -206,21 +193,15 @@ int Run(int argc, char** argv) {
 
   const KeyboardPresentation& presentation = keyboard.Environment().presentation;
   const KeyboardLayout layout = LayOutOnScreenKeyboard(
-      keyboard, QtKeyFontMetrics(presentation.fontFace, presentation.fontSize));
-  if (!size) size = QSize(layout.width, layout.height);
-  if (size->isEmpty()) {
+      keyboard, *MeasureKeyFont(presentation.fontFace, presentation.fontSize));
+  if (!size) size = PictureSize{layout.width, layout.height};
+  if (size->width < 1 || size->height < 1) {
     Fail("the keyboard has no keys to draw: " + arguments.keyboardPath);
     return 1;
   }
-  QImage image(*size, QImage::Format_RGB32);
-  image.fill(ToQColor(options.windowBackgroundColour));
-  QPainter painter(&image);
-  PaintKeyboard(painter, keyboard, QRegion(image.rect()));
-  painter.end();
-
-  const std::optional<QByteArray> png = AsPng(image);
-  if (!png || !WriteFileAtomically(files, arguments.outputPath,
-                                   std::string_view(png->constData(), png->size()))) {
+  const std::optional<std::string> png =
+      KeyboardPng(keyboard, size->width, size->height, options.windowBackgroundColour);
+  if (!png || !WriteFileAtomically(files, arguments.outputPath, *png)) {
     Fail("cannot write the picture: " + arguments.outputPath);
     return 1;
   }
