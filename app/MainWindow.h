@@ -8,6 +8,8 @@
 
 namespace vorelio {
 
+class CWordProcessor;
+
 class MainWindow {
  public:
   virtual ~MainWindow() = default;
@@ -27,6 +29,11 @@ class MainWindow {
   virtual ScreenPoint KeyboardOrigin() = 0;
   // Shows `title` (Windows-1252) as the window's title.
   virtual void SetTitle(std::string_view title) = 0;
+  // Destroys the program's message editor, if there is one, and when
+  // `wanted` makes a new, empty one in the window: the editor, detached, or
+  // null when none is wanted or it cannot be made. The controller has
+  // detached the old editor before it asks.
+  virtual CWordProcessor* RenewMessageEditor(bool wanted) = 0;
   // Closes the window as the user closing it does, once the event being
   // handled is done (the controller is then destroyed): the program ends.
   virtual void Close() = 0;

@@ -153,6 +153,7 @@ CPredarinView::~CPredarinView() {
   ReleaseShift();
   DetachTarget();
   logging_.End(InternalEditorText());
+  if (internalEditor_ != nullptr) internalEditor_->Detach();
   if (timerId_ >= 0) loop_.KillTimer(window_, timerId_);
   scanTimer_.reset();
   loop_.DestroyWindow(keyboardWindow_);
@@ -184,6 +185,7 @@ void CPredarinView::ApplyProfile() {
   preview_.Hide();
   FillProgramKeySet(keystrokes_.Keys());
   DetachTarget();
+  RenewInternalEditor(options.internalMessageEditor != 0);
   rememberedForeground_ = 0;
   RegisterRoleKeys();
   CreateTimer();
@@ -191,6 +193,15 @@ void CPredarinView::ApplyProfile() {
   // program's window never takes the focus, so no focus change may come.
   foregroundCountdown_.Start();
   mainWindow_.LayOut();
+}
+
+void CPredarinView::RenewInternalEditor(bool wanted) {
+  if (internalEditor_ != nullptr) internalEditor_->Detach();
+  internalEditor_ = nullptr;
+  CWordProcessor* editor = mainWindow_.RenewMessageEditor(wanted);
+  // An editor that cannot attach is left out: the program then writes only
+  // into other applications.
+  if (editor != nullptr && editor->Attach(window_, 0, keystrokes_)) internalEditor_ = editor;
 }
 
 void CPredarinView::SetInternalEditor(CWordProcessor* editor) {

@@ -111,7 +111,9 @@ class CPredarinView final : public MessageHandler,
   // "generico" after telling the user), then applies it.
   void OpenProfile(std::string_view name) override;
   // Applies the current profile: its logging, voice, keyboard (with its
-  // presentation), empty suggestion lists, a fresh key-name table, no target
+  // presentation), empty suggestion lists, a fresh key-name table, a new
+  // message editor from the main window when the profile writes into one
+  // (PROCESSADOR_TEXTO_INTERNO), no target
   // until the window in front is chosen again 500 ms from now, the role
   // keys, the timer and the window's title. Nothing before a profile is open.
   void ApplyProfile();
@@ -122,7 +124,8 @@ class CPredarinView final : public MessageHandler,
   // programs, key sequences and commands. Null: such keys do nothing.
   void SetKeyActionHandler(KeyActionHandler* handler) { keyActions_ = handler; }
   // The program's own message editor, the target while the program's
-  // window is in front; null: none. Must outlive its use here.
+  // window is in front; null: none. Must outlive its use here. (ApplyProfile
+  // sets the main window's; tests set their own.)
   void SetInternalEditor(CWordProcessor* editor);
   void SetPictogramPictureMaker(PictogramPictureMaker* maker) {
     pictogramWriter_.SetPictureMaker(maker);
@@ -226,6 +229,7 @@ class CPredarinView final : public MessageHandler,
   void ReleaseShift();
 
   void CreateTimer();
+  void RenewInternalEditor(bool wanted);
   bool LoadKeyboardFile(const std::string& name);
 
   // CommandHost, for the key action runner.

@@ -55,7 +55,13 @@ class RecordingMainWindow final : public MainWindow {
   }
   ScreenPoint KeyboardOrigin() override { return {10, 20}; }
   void SetTitle(std::string_view title) override { titles.emplace_back(title); }
+  CWordProcessor* RenewMessageEditor(bool wanted) override {
+    ++editorRenewals;
+    return wanted ? editor : nullptr;
+  }
   void Close() override { ++closes; }
+  CWordProcessor* editor = nullptr;  // what RenewMessageEditor gives when wanted
+  int editorRenewals = 0;
   int unlocks = 0;
   int layouts = 0;
   int closes = 0;
@@ -184,6 +190,7 @@ class ControllerTest : public ::testing::Test {
   // Makes `editor` the program's message editor and brings the program's
   // window to the front, so that the editor becomes the target.
   void PutEditorInFront(CWordProcessor& editor) {
+    mainWindow.editor = &editor;
     view->SetInternalEditor(&editor);
     foreground.programInFront = true;
     view->FocusChanged();

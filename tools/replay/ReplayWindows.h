@@ -62,6 +62,9 @@ class StillMainWindow final : public MainWindow {
   }
   ScreenPoint KeyboardOrigin() override { return {frame_.left, frame_.top}; }
   void SetTitle(std::string_view title) override { titles.emplace_back(title); }
+  // A replay writes into its simulated applications only: the program's
+  // window is never in front.
+  CWordProcessor* RenewMessageEditor(bool) override { return nullptr; }
   void Close() override { closeAsked = true; }
 
   std::vector<std::string> titles;  // the titles set, until taken
