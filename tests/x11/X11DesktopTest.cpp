@@ -4,9 +4,14 @@
 // captured clicks. Skipped when Xvfb cannot start.
 #include "tests/x11/X11DesktopFixture.h"
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "output/GenericWordProcessor.h"
 #include "output/HookLibrary.h"
 #include "output/Keyboard.h"
+#include "output/x11/X11FocusWatcher.h"
 #include "output/x11/X11Foreground.h"
 
 namespace vorelio {
@@ -163,6 +168,43 @@ TEST_F(X11Desktop, ForegroundIsTheFocusedClientWindow) {
   EXPECT_EQ(foreground.Title(client_->Id()), "");
   EXPECT_FALSE(foreground.ClientArea(client_->Id()).has_value());
   foreground.BringToForeground(client_->Id());  // gone: nothing happens
+}
+
+TEST_F(X11Desktop, FocusWatcherTellsOfEachFocusMoveAndNothingElse) {
+  std::atomic<int> changes{0};
+  X11FocusWatcher watcher(server_->Name(), [&changes] { ++changes; });
+  ASSERT_TRUE(watcher.IsWatching());
+  const auto settle = [&] {
+    for (int i = 0; i < 20; ++i) {
+      client_->Pump(10);
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  };
+  settle();
+  const int before = changes;
+  // A window made after the watcher started is watched too.
+  const Window later = client_->OpenWindow(320, 0);
+  settle();
+  const int afterOpening = changes;
+  client_->Focus(later);
+  settle();
+  EXPECT_GT(changes, afterOpening);
+  const int afterFirstMove = changes;
+  client_->Focus();
+  settle();
+  EXPECT_GT(changes, afterFirstMove);
+  // Typing moves no focus.
+  const int afterSecondMove = changes;
+  CKeyboard keyboard(*sink_);
+  keyboard.TypeText("ab");
+  settle();
+  EXPECT_EQ(changes, afterSecondMove);
+  EXPECT_GE(afterOpening, before);
+}
+
+TEST_F(X11Desktop, FocusWatcherWithoutDisplayWatchesNothing) {
+  X11FocusWatcher watcher(":97531", [] {});
+  EXPECT_FALSE(watcher.IsWatching());
 }
 
 TEST_F(X11Desktop, OddInputIsSilent) {
