@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "profiles/UserProfileOptions.h"
+
 namespace vorelio {
 namespace {
 
@@ -37,6 +39,31 @@ ScreenPoint PlaceNextToCaret(ScreenPoint caret, const ScreenRect& desktop,
       std::max(desktop.left, std::min(caret.x + kGapBesideCaret, desktop.right - width));
   const int32_t y = std::max(desktop.top, std::min(caret.y, desktop.bottom - height));
   return {x, y};
+}
+
+StartWindowPlacement PlaceWindowAtStart(const UserProfileOptions& options,
+                                        const ScreenRect& desktop, int32_t contentWidth,
+                                        int32_t contentHeight) {
+  StartWindowPlacement placement;
+  if (options.startMinimized != 0) {
+    placement.state = WindowShowState::kMinimized;
+  } else if (options.startMaximized != 0) {
+    placement.state = WindowShowState::kMaximized;
+  }
+  placement.showBars = options.showWindowBars != 0;
+  const int32_t width = std::max(options.windowWidth, contentWidth);
+  const int32_t height = std::max(options.windowHeight, contentHeight);
+  int32_t x = options.windowX;
+  int32_t y = options.windowY;
+  if (options.centreWindow != 0) {
+    x = desktop.left + (desktop.right - desktop.left - width) / 2;
+    y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
+  }
+  // Onto the desktop; a window larger than it keeps its top-left corner on it.
+  x = std::max(desktop.left, std::min(x, desktop.right - width));
+  y = std::max(desktop.top, std::min(y, desktop.bottom - height));
+  placement.frame = {x, y, x + width, y + height};
+  return placement;
 }
 
 }  // namespace vorelio

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "gui/Gradient.h"
 #include "gui/KeyFont.h"
 #include "gui/KeySymbolPainter.h"
 #include "gui/PictogramThumbnail.h"
@@ -30,21 +31,6 @@ bool Lit(const KeyPaintState& key) { return key.active && (key.hovered || key.hi
 // The colour of the triangle and the marker: what the background is not.
 QColor AccentColour(const KeyPaintState& key) {
   return ToQColor(Lit(key) ? key.backgroundColour : key.highlightBackgroundColour);
-}
-
-// A gradient across the rectangle at `degrees` clockwise from the right: the
-// first colour at the corner furthest against the direction, the second at
-// the corner furthest along it.
-QLinearGradient GradientAcross(const QRectF& rect, double degrees, const QColor& from,
-                               const QColor& to) {
-  const double radians = degrees * std::numbers::pi / 180.0;
-  const QPointF direction(std::cos(radians), std::sin(radians));
-  const double reach = (rect.width() * std::abs(direction.x()) +
-                        rect.height() * std::abs(direction.y())) / 2;
-  QLinearGradient gradient(rect.center() - direction * reach, rect.center() + direction * reach);
-  gradient.setColorAt(0, from);
-  gradient.setColorAt(1, to);
-  return gradient;
 }
 
 void PaintBackground(QPainter& painter, const KeyPaintState& key, const QRect& rect) {

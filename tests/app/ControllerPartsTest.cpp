@@ -11,6 +11,7 @@
 #include "app/PictogramFinder.h"
 #include "app/SentenceSnapshot.h"
 #include "app/WindowPlacement.h"
+#include "profiles/UserProfileOptions.h"
 
 namespace vorelio {
 namespace {
@@ -86,6 +87,37 @@ TEST(WindowPlacementTest, TheWindowGoesToTheCornerOppositeTheCaret) {
   // Next to the caret, kept on the desktop.
   EXPECT_EQ(PlaceNextToCaret({100, 300}, desktop, frame), (ScreenPoint{200, 300}));
   EXPECT_EQ(PlaceNextToCaret({900, 750}, desktop, frame), (ScreenPoint{700, 600}));
+}
+
+TEST(WindowPlacementTest, StartPlacementFollowsTheProfileAndKeepsTheWindowUsable) {
+  const ScreenRect desktop{0, 0, 1000, 800};
+  UserProfileOptions options;  // the defaults: 100 x 100 at (0, 0), bars shown
+  StartWindowPlacement placement = PlaceWindowAtStart(options, desktop, 600, 400);
+  EXPECT_EQ(placement.state, WindowShowState::kNormal);
+  EXPECT_TRUE(placement.showBars);
+  // Never smaller than the keyboard and the editor.
+  EXPECT_EQ(placement.frame, (ScreenRect{0, 0, 600, 400}));
+  options.windowX = 300;
+  options.windowY = 100;
+  options.windowWidth = 650;
+  options.windowHeight = 300;
+  EXPECT_EQ(PlaceWindowAtStart(options, desktop, 600, 400).frame, (ScreenRect{300, 100, 950, 500}));
+  // A position from a larger screen is brought back onto this one.
+  options.windowX = 3000;
+  options.windowY = -50;
+  EXPECT_EQ(PlaceWindowAtStart(options, desktop, 600, 400).frame, (ScreenRect{350, 0, 1000, 400}));
+  options.centreWindow = 1;
+  EXPECT_EQ(PlaceWindowAtStart(options, desktop, 600, 400).frame, (ScreenRect{175, 200, 825, 600}));
+  // Minimized wins over maximized.
+  options.startMaximized = 1;
+  EXPECT_EQ(PlaceWindowAtStart(options, desktop, 600, 400).state, WindowShowState::kMaximized);
+  options.startMinimized = 1;
+  options.showWindowBars = 0;
+  placement = PlaceWindowAtStart(options, desktop, 600, 400);
+  EXPECT_EQ(placement.state, WindowShowState::kMinimized);
+  EXPECT_FALSE(placement.showBars);
+  // Larger than the desktop: the top-left corner stays on it.
+  EXPECT_EQ(PlaceWindowAtStart(options, desktop, 1200, 900).frame, (ScreenRect{0, 0, 1200, 900}));
 }
 
 TEST(PictogramFinderTest, FindsPictogramsInTheGalleriesWhateverTheirCase) {

@@ -1,0 +1,93 @@
+#include "gui/program/ProgramSession.h"
+
+#include "app/Startup.h"
+#include "gui/QtPictogramPictureMaker.h"
+#include "gui/TextNoticeWindow.h"
+#include "platform/MessageNumbers.h"
+
+namespace vorelio {
+namespace {
+
+// Posted by the focus watcher's thread to the relay's window.
+constexpr uint32_t kForegroundMayHaveChanged = WM_APP + 200;
+
+}  // namespace
+
+// Brings the focus watcher's reports onto the loop's thread, where the
+// controller lives.
+class ProgramSession::FocusRelay final : public MessageHandler {
+ public:
+  FocusRelay(MessageLoop& loop, CPredarinView& view)
+      : loop_(loop), view_(view), window_(loop.CreateWindow(*this)) {}
+  ~FocusRelay() override { loop_.DestroyWindow(window_); }
+
+  // From any thread.
+  void Report() { PostMessageTo(window_, kForegroundMayHaveChanged, 0, 0); }
+
+  void HandleMessage(uint32_t message, std::uintptr_t, std::intptr_t) override {
+    if (message == kForegroundMayHaveChanged) view_.FocusChanged();
+  }
+
+ private:
+  MessageLoop& loop_;
+  CPredarinView& view_;
+  const WindowHandle window_;
+};
+
+// The message editor's pictures in the key font of the profile in use.
+class ProgramSession::ProfilePictureMaker final : public PictogramPictureMaker {
+ public:
+  ProfilePictureMaker(KeyPictureLoader& pictures, const std::string& dataFolder,
+                      CPredarinView& view)
+      : pictures_(pictures), dataFolder_(dataFolder), view_(view) {}
+
+  std::optional<PictogramPicture> Make(std::string_view reference, std::string_view caption,
+                                       int32_t editorHeight) override {
+    const UserProfileOptions& options = view_.Options();
+    QtPictogramPictureMaker maker(pictures_, dataFolder_, options.fontFace, options.suggestionFontSize);
+    return maker.Make(reference, caption, editorHeight);
+  }
+
+ private:
+  KeyPictureLoader& pictures_;
+  const std::string& dataFolder_;
+  CPredarinView& view_;
+};
+
+ProgramSession::ProgramSession(std::string dataFolder, QtMessageBox& messages)
+    : dataFolder_(std::move(dataFolder)), messages_(messages) {
+  messages_.SetParent(&window_);
+  view_ = std::make_unique<CPredarinView>(PredarinServices{
+      loop_, files_, messages_, clock_, dataFolder_, speechEngine_, keystrokes_, desktop_, hooks_,
+      foreground_, window_, preview_, beeper_, launcher_, &pictures_, &startSignal_});
+  pictureMaker_ = std::make_unique<ProfilePictureMaker>(pictures_, dataFolder_, *view_);
+  view_->SetPictogramPictureMaker(pictureMaker_.get());
+  window_.Attach(*view_, &keySounds_);
+}
+
+ProgramSession::~ProgramSession() {
+  focusWatcher_.reset();
+  focusRelay_.reset();
+  window_.Detach();
+  // The controller ends the logging period (reading the editor's text) and
+  // saves the vocabulary; the editor goes after it.
+  view_.reset();
+  window_.RenewMessageEditor(false);
+  systemOptions_.Save();
+  messages_.SetParent(nullptr);
+}
+
+void ProgramSession::Start() {
+  TextNoticeWindow splash(kSplashText);
+  userRecord_.Open(dataFolder_);
+  systemOptions_.Load(files_, dataFolder_, &userRecord_);
+  view_->OpenProfile(StartProfileName(systemOptions_));
+  window_.ShowAtStart();
+  focusRelay_ = std::make_unique<FocusRelay>(loop_, *view_);
+  focusWatcher_ = std::make_unique<X11FocusWatcher>(
+      nullptr, [relay = focusRelay_.get()] { relay->Report(); });
+}
+
+MessageEditorParts ProgramSession::MakeMessageEditor() { return {}; }
+
+}  // namespace vorelio
