@@ -12,6 +12,7 @@
 
 #include "app/Startup.h"
 #include "gui/QtMessageBox.h"
+#include "gui/QuitOnSignals.h"
 #include "gui/program/ProgramSession.h"
 #include "output/x11/X11Foreground.h"
 #include "platform/InstanceLock.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   if (start.outcome == StartResult::Outcome::kAlreadyRunning) return 0;
   if (start.outcome != StartResult::Outcome::kReady) return 1;
 
+  QuitOnTerminationSignals();
   ProgramSession session(start.dataFolder, messages);
   session.Start();
   return application.exec();
