@@ -1,0 +1,68 @@
+// predarin as a person uses it: started on a display, writing into another
+// X11 application with the suggestions it follows there, one copy per
+// session, and its files saved when the session ends it.
+#include "tests/program/ProgramFixture.h"
+
+#include "output/Keyboard.h"
+
+namespace vorelio {
+namespace {
+
+using testing::RecordingWindow;
+using testing::RunningProgram;
+
+constexpr uint8_t kF1 = 112;
+
+TEST_F(RunningProgram, WritesTheChosenSuggestionIntoTheApplicationInFront) {
+  SetProfileOptions({{"TECLAS_COMPLETAR", "112"},  // F1 to F10 choose the suggestions
+                     {"TEMPO_DE_PREDICAO", "200"},
+                     {"REGISTAR_EVENTOS", "1"},
+                     {"NOME_SINTETIZADOR_FALA", "Nenhum"}});
+  RecordingWindow application(server_->Name());
+  const pid_t program = StartProgram();
+  const DesktopWindow window = WaitForMainWindow(&application);
+  ASSERT_NE(window, 0u) << "the main window never showed";
+  X11Foreground desktop(server_->Name());
+  EXPECT_EQ(desktop.Title(window), "Vorelio V3.0: generico (QwertySimples) (Logging Ligado)");
+
+  // The application in front becomes the target half a second after the
+  // focus moved to it.
+  application.Focus();
+  application.Pump(1200);
+  X11KeystrokeSink keys(server_->Name());
+  CKeyboard keyboard(keys);
+  keyboard.TypeText("obrig");
+  application.Pump(1000);  // past the prediction delay
+  keys.SendKeyEvent(kF1, true);
+  keys.SendKeyEvent(kF1, false);
+  application.Pump(1500);
+
+  // The suggestion's missing letters and a space were typed into it; the
+  // program kept F1 for itself.
+  EXPECT_EQ(application.text.rfind("obrig", 0), 0u) << application.text;
+  EXPECT_GT(application.text.size(), std::string("obrig ").size()) << application.text;
+  EXPECT_EQ(application.text.back(), ' ') << application.text;
+  EXPECT_EQ(application.text.find_first_of("\t\r\n"), std::string::npos);
+
+  EXPECT_EQ(Stop(program), 0);
+  const std::string log = EventLogs();
+  EXPECT_NE(log.find("PREDICTED_WORD_SELECTION"), std::string::npos);
+  const std::string word = application.text.substr(0, application.text.size() - 1);
+  EXPECT_NE(log.find("WORD_" + word), std::string::npos) << word;
+}
+
+TEST_F(RunningProgram, ASecondCopyEndsAtOnceAndTheFirstGoesOn) {
+  const pid_t first = StartProgram();
+  ASSERT_NE(WaitForMainWindow(), 0u);
+  const pid_t second = StartProgram();
+  EXPECT_EQ(Reap(second, 10000), 0);
+  Forget(second);
+  EXPECT_EQ(kill(first, 0), 0) << "the first copy ended";
+  // The first start filled the data folder from the installation folder.
+  EXPECT_TRUE(std::filesystem::exists(DataFolder() + "/generico.cfg"));
+  EXPECT_TRUE(std::filesystem::exists(DataFolder() + "/QwertySimples.tec"));
+  EXPECT_EQ(Stop(first), 0);
+}
+
+}  // namespace
+}  // namespace vorelio
