@@ -4,6 +4,7 @@
 #include "tests/program/ProgramFixture.h"
 
 #include "output/Keyboard.h"
+#include "output/x11/X11KeystrokeSink.h"
 
 namespace vorelio {
 namespace {
@@ -55,7 +56,7 @@ TEST_F(RunningProgram, ASecondCopyEndsAtOnceAndTheFirstGoesOn) {
   const pid_t first = StartProgram();
   ASSERT_NE(WaitForMainWindow(), 0u);
   const pid_t second = StartProgram();
-  EXPECT_EQ(Reap(second, 10000), 0);
+  EXPECT_EQ(testing::ReapProgram(second, 10000), 0);
   Forget(second);
   EXPECT_EQ(kill(first, 0), 0) << "the first copy ended";
   // The first start filled the data folder from the installation folder.

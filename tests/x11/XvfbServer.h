@@ -19,7 +19,8 @@ namespace vorelio::testing {
 
 class XvfbServer {
  public:
-  XvfbServer() {
+  // `screen`: width x height x depth of its one screen.
+  explicit XvfbServer(std::string screen = "640x480x24") : screen_(std::move(screen)) {
     running_ = Start();
     if (running_) {
       const std::string command = "setxkbmap -display " + name_ + " pt";
@@ -49,7 +50,7 @@ class XvfbServer {
     if (pipe(report) != 0) return false;
     const std::string reportFd = "3";
     const char* arguments[] = {"Xvfb", "-displayfd", reportFd.c_str(), "-noreset", "-nolisten",
-                               "tcp", "-screen", "0", "640x480x24", nullptr};
+                               "tcp", "-screen", "0", screen_.c_str(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, report[1], 3);
@@ -81,6 +82,7 @@ class XvfbServer {
     return true;
   }
 
+  std::string screen_;
   std::string name_;
   pid_t pid_ = -1;
   bool running_ = false;

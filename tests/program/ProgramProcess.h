@@ -1,0 +1,134 @@
+// predarin as a process on an X display, for the program's tests and
+// benchmark: private folders as a new user has them (an installation
+// folder copied from data/ with chosen profile options, an empty data home,
+// a private runtime folder for the single-copy lock), the process started
+// with them, and its main window found on the display.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "output/x11/X11Foreground.h"
+
+extern char** environ;
+
+namespace vorelio::testing {
+
+class ProgramFolders {
+ public:
+  // Under `root` (an existing folder ending in "/"); copies `shippedData`.
+  ProgramFolders(const std::string& root, const std::string& shippedData) : root_(root) {
+    std::filesystem::create_directories(Run());
+    std::filesystem::permissions(Run(), std::filesystem::perms::owner_all);
+    std::filesystem::copy(shippedData, Installation(), std::filesystem::copy_options::recursive);
+  }
+
+  // Sets options of the shipped "generico" profile before the first start.
+  void SetProfileOptions(const std::map<std::string, std::string>& values) const {
+    const std::string path = Installation() + "/generico.cfg";
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream out;
+    std::string line;
+    while (std::getline(in, line)) {
+      const std::string key = line.substr(0, line.find(' '));
+      const auto value = values.find(key);
+      out << (value == values.end() ? line : key + " " + value->second) << "\n";
+    }
+    in.close();
+    std::ofstream(path, std::ios::binary) << out.str();
+  }
+
+  std::string Installation() const { return root_ + "installation"; }
+  std::string DataHome() const { return root_ + "home"; }
+  std::string Run() const { return root_ + "run"; }
+  // The data folder a first start makes.
+  std::string DataFolder() const { return DataHome() + "/Tessaral/Vorelio 3.0"; }
+
+  // The environment of the program on `display`.
+  std::vector<std::string> Environment(const std::string& display) const {
+    return {"DISPLAY=" + display, "XDG_DATA_HOME=" + DataHome(), "XDG_RUNTIME_DIR=" + Run(),
+            "VORELIO_INSTALL_DIR=" + Installation(), "HOME=" + root_ + "user",
+            "PATH=/usr/bin:/bin", "LANG=C.UTF-8"};
+  }
+
+ private:
+  std::string root_;
+};
+
+// Starts `program` with `variables` as its whole environment; -1 on failure.
+inline pid_t SpawnProgram(const std::string& program, std::vector<std::string> variables) {
+  std::vector<char*> environment;
+  for (std::string& variable : variables) environment.push_back(variable.data());
+  environment.push_back(nullptr);
+  std::string path = program;
+  char* arguments[] = {path.data(), nullptr};
+  pid_t pid = -1;
+  if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, arguments, environment.data()) != 0) {
+    return -1;
+  }
+  return pid;
+}
+
+// Waits up to `ms` for the process to end (then kills it); its exit
+// status, or -1 when it did not end by itself.
+inline int ReapProgram(pid_t pid, int ms) {
+  for (int waited = 0; waited < ms; waited += 5) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return -1;
+}
+
+// The program's main window once it is shown on `display`, looked for every
+// `stepMs` for up to `ms` (`between` runs between looks); 0 when it never
+// shows.
+inline DesktopWindow WaitForMainWindow(const char* display, int ms, int stepMs,
+                                       const std::function<void()>& between = {}) {
+  X11Foreground desktop(display);
+  Display* connection = XOpenDisplay(display);
+  DesktopWindow found = 0;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (connection != nullptr && found == 0 && std::chrono::steady_clock::now() < end) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (XQueryTree(connection, DefaultRootWindow(connection), &root, &parent, &children, &count)) {
+      for (unsigned int i = 0; i < count && found == 0; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(connection, children[i], &attributes) &&
+            attributes.map_state == IsViewable &&
+            desktop.Title(children[i]).rfind("Vorelio V3.0", 0) == 0) {
+          found = children[i];
+        }
+      }
+      if (children != nullptr) XFree(children);
+    }
+    if (found != 0) break;
+    if (between) {
+      between();
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(stepMs));
+    }
+  }
+  if (connection != nullptr) XCloseDisplay(connection);
+  return found;
+}
+
+}  // namespace vorelio::testing
