@@ -25,8 +25,15 @@ class FakeEditor final : public CWordProcessor {
   bool caretAtPictogram = false;
   std::string pictogramWords;
 
-  bool Attach(WindowHandle, DesktopWindow, CKeyboard&) override { return true; }
-  void Detach() override {}
+  int attaches = 0;
+  int detaches = 0;
+  bool attachable = true;  // what Attach answers
+
+  bool Attach(WindowHandle, DesktopWindow, CKeyboard&) override {
+    ++attaches;
+    return attachable;
+  }
+  void Detach() override { ++detaches; }
   std::string GetCurrentWordPrefix() override { return model.CurrentWordPrefix(); }
   std::string GetCurrentWordSuffix() override { return model.CurrentWordSuffix(); }
   std::string GetCurrentWord() override { return model.CurrentWord(); }

@@ -1,6 +1,7 @@
 // Choosing the output target after focus changes, the role keys the target
 // swallows, the menu-unlock pair and the main window following the caret.
 #include "ControllerFixture.h"
+#include "FakeEditor.h"
 
 namespace vorelio::testing {
 namespace {
@@ -45,6 +46,45 @@ TEST_F(ControllerTest, TheProgramsOwnWindowGetsNoTargetWithoutAMessageEditor) {
   view->FocusChanged();
   Tick(6);
   EXPECT_EQ(view->Target(), target);
+}
+
+TEST_F(ControllerTest, EachProfileThatWritesIntoTheEditorGetsANewOneFromTheWindow) {
+  FakeEditor editor;
+  mainWindow.editor = &editor;
+  Start({{"PROCESSADOR_TEXTO_INTERNO", "1"}});
+  EXPECT_EQ(mainWindow.editorRenewals, 1);
+  foreground.programInFront = true;
+  view->FocusChanged();
+  Tick(6);
+  EXPECT_EQ(view->Target(), &editor);
+  EXPECT_TRUE(view->TargetIsInternalEditor());
+  // Without the option the window is asked to drop it: the program's own
+  // window then gets no target.
+  CUserProfile* profile = view->Profiles().Current();
+  profile->Properties().options.internalMessageEditor = 0;
+  view->ApplyProfile();
+  EXPECT_EQ(mainWindow.editorRenewals, 2);
+  view->FocusChanged();
+  Tick(6);
+  EXPECT_EQ(view->Target(), nullptr);
+}
+
+TEST_F(ControllerTest, AnEditorThatCannotAttachIsLeftOutAndTheOldOneIsDetachedFirst) {
+  FakeEditor editor;
+  mainWindow.editor = &editor;
+  Start({{"PROCESSADOR_TEXTO_INTERNO", "1"}});
+  EXPECT_EQ(editor.attaches, 1);
+  view->ApplyProfile();
+  EXPECT_EQ(editor.detaches, 1);
+  EXPECT_EQ(editor.attaches, 2);
+  editor.attachable = false;
+  view->ApplyProfile();
+  foreground.programInFront = true;
+  view->FocusChanged();
+  Tick(6);
+  EXPECT_EQ(view->Target(), nullptr);
+  view.reset();  // an editor that never attached is not detached again
+  EXPECT_EQ(editor.detaches, 2);
 }
 
 TEST_F(ControllerTest, TheTargetSwallowsTheRoleKeysOfTheProfile) {
