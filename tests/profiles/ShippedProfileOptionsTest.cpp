@@ -22,6 +22,9 @@ TEST(ShippedProfileOptions, TemplateAndGenericProfileAreCompleteAndLearn) {
     EXPECT_EQ(properties.options.voiceName, "Portuguese (Portugal)") << name;
     EXPECT_EQ(properties.options.internalMessageEditor, 1) << name;
     EXPECT_EQ(properties.options.keyboardName, "QwertySimples") << name;
+    // Keys apart, so that the window's background tells one from the next.
+    EXPECT_GT(properties.options.keySpacing, 0) << name;
+    EXPECT_GT(properties.options.lineSpacing, 0) << name;
   }
 }
 
