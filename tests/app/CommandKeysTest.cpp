@@ -68,7 +68,6 @@ class CommandKeysTest : public ControllerTest {
   bool Marked(const COnScreenKeyIdentifier& key) { return view->Keyboard().Key(key)->HasMarker(); }
   std::string ShownKeyboard() { return view->Profiles().Current()->Properties().KeyboardInUse(); }
 
-  FakeEditor editor;
 };
 
 TEST_F(CommandKeysTest, ClearingTheWorkAreaKeepsTheEditorsMessageInTheHistory) {

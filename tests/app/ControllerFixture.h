@@ -4,6 +4,8 @@
 // 100 ms timer, and recorders for speech, the windows and started programs.
 #pragma once
 
+#include "FakeEditor.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -292,6 +294,9 @@ class ControllerTest : public ::testing::Test {
   RecordingSpeechEngine speechEngine{{"Voz"}};
   SimForeground foreground{desktop};
   RecordingMainWindow mainWindow;
+  // The message editor a test puts in front: it outlives the controller,
+  // which reads its text as it ends.
+  FakeEditor editor;
   RecordingPreview preview;
   RecordingBeeper beeper;
   RecordingProgramLauncher launcher;

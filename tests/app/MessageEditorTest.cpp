@@ -26,7 +26,6 @@ class MessageEditorTest : public ControllerTest {
     view->SetPictogramPictureMaker(&pictures);
     PutEditorInFront(editor);
   }
-  FakeEditor editor;
   RecordingPictureMaker pictures;
 };
 

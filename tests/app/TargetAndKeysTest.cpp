@@ -49,7 +49,6 @@ TEST_F(ControllerTest, TheProgramsOwnWindowGetsNoTargetWithoutAMessageEditor) {
 }
 
 TEST_F(ControllerTest, EachProfileThatWritesIntoTheEditorGetsANewOneFromTheWindow) {
-  FakeEditor editor;
   mainWindow.editor = &editor;
   Start({{"PROCESSADOR_TEXTO_INTERNO", "1"}});
   EXPECT_EQ(mainWindow.editorRenewals, 1);
@@ -70,7 +69,6 @@ TEST_F(ControllerTest, EachProfileThatWritesIntoTheEditorGetsANewOneFromTheWindo
 }
 
 TEST_F(ControllerTest, AnEditorThatCannotAttachIsLeftOutAndTheOldOneIsDetachedFirst) {
-  FakeEditor editor;
   mainWindow.editor = &editor;
   Start({{"PROCESSADOR_TEXTO_INTERNO", "1"}});
   EXPECT_EQ(editor.attaches, 1);
