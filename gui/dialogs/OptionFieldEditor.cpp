@@ -118,8 +118,8 @@ OptionFieldEditor MakeOptionFieldEditor(const ProfileOptionField& field,
   switch (field.editor) {
     case E::kSwitch: editor = Switch(number, parent); break;
     case E::kNumber: editor = Number(OfferedRange(field, option, number), number, parent); break;
-    case E::kReal:
-      editor = Real(OfferedRange(field, option, 0), options.*option.real, parent);
+    case E::kReal:  // the key table bounds integers only
+      editor = Real({field.minimum, field.maximum}, options.*option.real, parent);
       break;
     case E::kColour: editor = Colour(number, parent); break;
     case E::kFontFace: editor = FontFace(text, parent); break;
