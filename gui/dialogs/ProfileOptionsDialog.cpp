@@ -29,6 +29,13 @@ constexpr std::string_view kBadIntervalsEnd =
     " n\xE3o s\xE3o v\xE1lidos. Escreva cada intervalo como 08:30-12:00, separando-os com "
     "\";\".";
 
+// Room for the longest page title and for the longest page without
+// scrolling sideways.
+constexpr int kPageListMargin = 8;
+constexpr int kInitialWidth = 940;
+constexpr int kInitialHeight = 600;
+constexpr double kHeadingScale = 1.2;
+
 }  // namespace
 
 ProfileOptionsDialog::ProfileOptionsDialog(QWidget* parent, std::string_view profileName,
@@ -48,7 +55,8 @@ ProfileOptionsDialog::ProfileOptionsDialog(QWidget* parent, std::string_view pro
     pageList_->addItem(ToQString(pageTable[static_cast<std::size_t>(page)].title));
     pages_->addWidget(MakePage(page, options));
   }
-  pageList_->setFixedWidth(pageList_->sizeHintForColumn(0) + 2 * pageList_->frameWidth() + 8);
+  pageList_->setFixedWidth(pageList_->sizeHintForColumn(0) + 2 * pageList_->frameWidth() +
+                          kPageListMargin);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
@@ -63,7 +71,7 @@ ProfileOptionsDialog::ProfileOptionsDialog(QWidget* parent, std::string_view pro
   layout->addLayout(body);
   layout->addWidget(buttons);
   pageList_->setCurrentRow(0);
-  resize(940, 600);
+  resize(kInitialWidth, kInitialHeight);
 }
 
 QWidget* ProfileOptionsDialog::MakePage(int page, const UserProfileOptions& options) {
@@ -77,7 +85,7 @@ QWidget* ProfileOptionsDialog::MakePage(int page, const UserProfileOptions& opti
   auto* heading = new QLabel(ToQString(table.title), content);
   QFont bold = heading->font();
   bold.setBold(true);
-  bold.setPointSizeF(bold.pointSizeF() * 1.2);
+  bold.setPointSizeF(bold.pointSizeF() * kHeadingScale);
   heading->setFont(bold);
   form->addRow(heading);
   for (const ProfileOptionField& row : table.fields) {
