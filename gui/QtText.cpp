@@ -20,4 +20,10 @@ QColor ToQColor(int32_t colorref) {
                 static_cast<int>((bits >> 16) & 0xFF));
 }
 
+int32_t ToColorref(const QColor& colour) {
+  return static_cast<int32_t>(static_cast<uint32_t>(colour.red()) |
+                              (static_cast<uint32_t>(colour.green()) << 8) |
+                              (static_cast<uint32_t>(colour.blue()) << 16));
+}
+
 }  // namespace vorelio

@@ -16,5 +16,7 @@ QString ToQString(std::string_view cp1252);
 std::string FromQString(const QString& text);
 // The red, green and blue bytes of a COLORREF; the top byte is ignored.
 QColor ToQColor(int32_t colorref);
+// The COLORREF of a colour's red, green and blue (top byte 0).
+int32_t ToColorref(const QColor& colour);
 
 }  // namespace vorelio
