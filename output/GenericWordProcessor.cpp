@@ -3,26 +3,10 @@
 #include <optional>
 
 #include "output/Keyboard.h"
+#include "output/PointerPlacement.h"
 #include "platform/MessageNumbers.h"
 
 namespace vorelio {
-namespace {
-
-// The first point of `client`, column by column from the left and each
-// column from the top, that lies outside `area`. Every column within the
-// area's horizontal range looks the same, so at most two columns are tried.
-std::optional<ScreenPoint> FirstPointOutside(const ScreenRect& client, const ScreenRect& area) {
-  if (client.left >= client.right || client.top >= client.bottom) return std::nullopt;
-  for (int32_t x : {client.left, area.right}) {
-    if (x < client.left || x >= client.right) continue;
-    ScreenPoint point{x, client.top};
-    if (area.Contains(point)) point.y = area.bottom;
-    if (point.y < client.bottom) return point;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 CGenericWordProcessor::CGenericWordProcessor(MessageLoop& loop, DesktopQueries& desktop,
                                              HookLibrary& hooks)

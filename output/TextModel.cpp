@@ -84,10 +84,7 @@ TypedCharacterEffect TextModel::CharacterTyped(char character) {
     text_.insert(text_.begin() + caret_, character);
     ++caret_;
   }
-  TypedCharacterEffect effect;
-  effect.wordEnded = !IsSeparator(previousCharacter_) && previousCharacter_ != '\b' &&
-                     IsSeparator(character);
-  effect.sentenceEnded = IsTerminator(character);
+  const TypedCharacterEffect effect = EffectOfTypedCharacter(previousCharacter_, character);
   previousCharacter_ = character;
   return effect;
 }
@@ -183,6 +180,13 @@ std::string TextModel::SentencePreview(std::string_view suggestion, bool capsLoc
   const std::string before = SentenceBeforeCaret();
   return std::string(WithoutLeadingBlanks(before)) +
          CaseAdjusted(SentenceCompletion(suggestion), capsLockOn);
+}
+
+TypedCharacterEffect EffectOfTypedCharacter(char previous, char typed) {
+  TypedCharacterEffect effect;
+  effect.wordEnded = !IsSeparator(previous) && previous != '\b' && IsSeparator(typed);
+  effect.sentenceEnded = IsTerminator(typed);
+  return effect;
 }
 
 std::string MissingPart(std::string_view suggestion, std::string_view typed) {

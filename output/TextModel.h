@@ -23,6 +23,11 @@ struct TypedCharacterEffect {
   bool sentenceEnded = false;
 };
 
+// The word- and sentence-end rule of every target: a word ends at the first
+// separator after a character that is neither a separator nor Backspace
+// (`previous`, a space at the start); every terminator ends a sentence.
+TypedCharacterEffect EffectOfTypedCharacter(char previous, char typed);
+
 class TextModel {
  public:
   TextModel() = default;
