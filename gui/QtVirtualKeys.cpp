@@ -6,7 +6,7 @@
 
 #include "common/PortugueseKeyboard.h"
 #include "common/Text.h"
-#include "keyboards/WindowsKeyNames.h"
+#include "common/KeyMessageFlags.h"
 
 namespace vorelio {
 namespace {
@@ -102,12 +102,10 @@ std::intptr_t KeyFlagsOf(const QKeyEvent& event, bool released) {
   const NamedKey* named = NamedKeyOf(key);
   const bool extended = (named != nullptr && named->extended && !keypad) ||
                         (keypad && (key == Qt::Key_Enter || key == Qt::Key_Slash));
-  uint32_t flags = 1;
-  if (extended) flags |= static_cast<uint32_t>(kExtendedKeyFlag);
-  if (event.modifiers().testFlag(Qt::AltModifier)) flags |= 1u << 29;
-  if (released || event.isAutoRepeat()) flags |= 1u << 30;
-  if (released) flags |= 1u << 31;
-  return static_cast<std::intptr_t>(static_cast<int32_t>(flags));
+  return KeyMessageFlags({.extended = extended,
+                          .altHeld = event.modifiers().testFlag(Qt::AltModifier),
+                          .wasDown = event.isAutoRepeat(),
+                          .released = released});
 }
 
 }  // namespace vorelio

@@ -6,12 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace vorelio {
+#include "common/KeyMessageFlags.h"  // kExtendedKeyFlag
 
-// Bit 24 of the key message flags: the key is one of the extended keys
-// (the dedicated arrows and editing keys, right Ctrl and Alt, keypad Enter
-// and "/").
-inline constexpr std::intptr_t kExtendedKeyFlag = std::intptr_t{1} << 24;
+namespace vorelio {
 
 // The name of the key of a virtual-key code with the key message flags:
 // the editing and arrow keys without the extended flag are the keypad's

@@ -3,15 +3,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/KeyMessageFlags.h"
 #include "common/VirtualKeys.h"
 
 namespace vorelio::sim {
 namespace {
 
-// The key-message flags of a key down and of a key up (released, and down
-// before).
-constexpr std::intptr_t kDownFlags = 1;
-constexpr std::intptr_t kUpFlags = static_cast<std::intptr_t>(static_cast<int32_t>(0xC0000001u));
+constexpr std::intptr_t kDownFlags = KeyMessageFlags({});
+constexpr std::intptr_t kUpFlags = KeyMessageFlags({.released = true});
 
 }  // namespace
 

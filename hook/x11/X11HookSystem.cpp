@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 
+#include "common/KeyMessageFlags.h"
 #include "common/VirtualKeys.h"
 #include "hook/HookProcedures.h"
 #include "hook/x11/X11ClientGrabs.h"
@@ -209,13 +210,12 @@ class X11HookSystem final : public HookSystem, private x11::X11EventRecorder::Li
       UpdateGrabs();
     }
 
-    const uint32_t scan = x11::ScanCodeOf(keycode);
-    uint32_t flags = 1 | ((scan & 0xFF) << 16);
-    if ((scan & 0x100) != 0) flags |= 1u << 24;
-    if (pressed_[vk::kMenu].load()) flags |= 1u << 29;
-    if (wasDown) flags |= 1u << 30;
-    if (!down) flags |= 1u << 31;
-    const auto lParam = static_cast<std::intptr_t>(static_cast<int32_t>(flags));
+    KeyMessage key;
+    key.scanCode = x11::ScanCodeOf(keycode);
+    key.altHeld = pressed_[vk::kMenu].load();
+    key.wasDown = wasDown;
+    key.released = !down;
+    const std::intptr_t lParam = KeyMessageFlags(key);
     if (reportKey) Call(HookKind::kKeyboard, virtualKey, lParam);
     if (reportCharacters) {
       for (const char character : characters_) {
