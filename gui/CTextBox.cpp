@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "common/KeyMessageFlags.h"
 #include "common/Text.h"
 #include "gui/QtMouseButtons.h"
 #include "gui/QtText.h"
@@ -226,6 +228,15 @@ void CTextBox::keyReleaseEvent(QKeyEvent* event) {
     return;
   }
   QTextEdit::keyReleaseEvent(event);
+}
+
+void CTextBox::inputMethodEvent(QInputMethodEvent* event) {
+  QTextEdit::inputMethodEvent(event);
+  if (listener_ == nullptr) return;
+  const std::intptr_t flags = KeyMessageFlags({});
+  for (const char character : FromQString(event->commitString())) {
+    listener_->CharacterTyped(character, flags);
+  }
 }
 
 bool CTextBox::ReportButton(QMouseEvent& event, bool down) {

@@ -8,7 +8,8 @@
 // Keys are reported to the listener with their Windows codes before the
 // box handles them (gui/QtVirtualKeys.h); a key of the special-key table is
 // then dropped, so it never changes the text. The characters a key typed are
-// reported after the box took them, in Windows-1252. Clicks and moves of the
+// reported after the box took them, in Windows-1252, as are the letters an
+// input method composed (a dead key and a vowel). Clicks and moves of the
 // pointer over the text are reported at their global points; while clicks
 // are swallowed the box ignores them after reporting. The box never takes
 // the focus on its own: only a click of the user's (or the program, by
@@ -63,6 +64,8 @@ class CTextBox final : public QTextEdit, public MessageTextBox {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  // Letters composed from a dead key arrive here on Linux.
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTextCursor>
@@ -69,6 +71,17 @@ TEST_F(CTextBoxTest, TypedKeysReachTheListenerAsWindowsCodesAndCharacters) {
   EXPECT_EQ(listener.log, "down 37 extended; up 37; down 8; up 8");
   EXPECT_EQ(box.Text(), "Ol,5");
   EXPECT_EQ(listener.characters.back(), '\b');
+}
+
+TEST_F(CTextBoxTest, ComposedLettersAreReportedAsTyped) {
+  QKeyEvent deadKey(QEvent::KeyPress, Qt::Key_Dead_Acute, Qt::NoModifier);
+  QApplication::sendEvent(&box, &deadKey);
+  QInputMethodEvent composed;
+  composed.setCommitString(QString::fromUtf8("\xC3\xA9"));  // é
+  QApplication::sendEvent(&box, &composed);
+  EXPECT_EQ(listener.log, "down 186");
+  EXPECT_EQ(listener.characters, "\xE9");
+  EXPECT_EQ(box.Text(), "\xE9");
 }
 
 TEST_F(CTextBoxTest, QtKeysMapToTheKeysOfThePortugueseLayout) {
