@@ -103,7 +103,8 @@ void CInternalWordProcessor::MouseMoved(ScreenPoint point) {
 TextModel CInternalWordProcessor::Model() const {
   std::string text = box_.Text();
   for (const PictogramAt& pictogram : box_.Pictograms()) {
-    text[static_cast<std::size_t>(pictogram.position)] = ' ';
+    const auto position = static_cast<std::size_t>(pictogram.position);
+    if (position < text.size()) text[position] = ' ';
   }
   return TextModel(std::move(text), Caret());
 }
@@ -354,6 +355,7 @@ std::string CInternalWordProcessor::TextWithPictograms(std::string PictogramText
   std::size_t from = 0;
   for (const PictogramAt& pictogram : pictograms) {
     const auto position = static_cast<std::size_t>(pictogram.position);
+    if (position < from || position >= text.size()) continue;  // positions rise within the text
     result.append(text, from, position - from);
     from = position + 1;
     const PictogramTexts* texts = TextsOf(pictogram.id);
