@@ -1,6 +1,7 @@
 #include "gui/ProgramWindow.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "gui/OnScreenKeyboardWidget.h"
 #include "gui/QtPreviewWindow.h"
 #include "gui/QtText.h"
+#include "gui/QtVirtualKeys.h"
 #include "gui/WindowBackground.h"
 
 namespace vorelio {
@@ -101,6 +103,23 @@ void ProgramWindow::FollowFocusRule(bool takesFocus) {
   setWindowFlag(Qt::WindowDoesNotAcceptFocus, !takesFocus);
   setAttribute(Qt::WA_ShowWithoutActivating, !takesFocus);
   if (wasVisible) show();
+}
+
+bool ProgramWindow::KeyIsOwn(const QKeyEvent& event) const {
+  // A key the editor let through reaches the window too: the editor has
+  // relayed it already.
+  if (editor_.widget != nullptr && editor_.widget->hasFocus()) return false;
+  return view_ != nullptr && VirtualKeyOf(event) != 0;
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent* event) {
+  if (KeyIsOwn(*event)) view_->OwnKeyDown(VirtualKeyOf(*event), KeyFlagsOf(*event, false));
+  QMainWindow::keyPressEvent(event);
+}
+
+void ProgramWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (KeyIsOwn(*event)) view_->OwnKeyUp(VirtualKeyOf(*event));
+  QMainWindow::keyReleaseEvent(event);
 }
 
 ScreenRect ProgramWindow::Frame() { return ToScreenRect(frameGeometry()); }

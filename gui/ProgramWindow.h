@@ -66,6 +66,11 @@ class ProgramWindow final : public QMainWindow, public MainWindow {
   void Close() override;
 
  private:
+  // Keys typed while the window has the focus outside the editor.
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+  bool KeyIsOwn(const QKeyEvent& event) const;
   void FollowFocusRule(bool takesFocus);
   void FitToContents();
 

@@ -1,6 +1,8 @@
 #include "gui/program/ProgramSession.h"
 
 #include "app/Startup.h"
+#include "gui/CTextBox.h"
+#include "output/InternalWordProcessor.h"
 #include "gui/QtPictogramPictureMaker.h"
 #include "gui/TextNoticeWindow.h"
 #include "platform/MessageNumbers.h"
@@ -88,6 +90,9 @@ void ProgramSession::Start() {
       nullptr, [relay = focusRelay_.get()] { relay->Report(); });
 }
 
-MessageEditorParts ProgramSession::MakeMessageEditor() { return {}; }
+MessageEditorParts ProgramSession::MakeMessageEditor() {
+  auto* box = new CTextBox(files_);  // the window parents it
+  return {box, std::make_unique<CInternalWordProcessor>(*box)};
+}
 
 }  // namespace vorelio

@@ -52,6 +52,41 @@ TEST_F(RunningProgram, WritesTheChosenSuggestionIntoTheApplicationInFront) {
   EXPECT_NE(log.find("WORD_" + word), std::string::npos) << word;
 }
 
+TEST_F(RunningProgram, WritesTheChosenSuggestionIntoItsOwnMessageEditor) {
+  SetProfileOptions({{"TECLAS_COMPLETAR", "112"},
+                     {"TEMPO_DE_PREDICAO", "200"},
+                     {"REGISTAR_EVENTOS", "1"},
+                     {"PROCESSADOR_TEXTO_INTERNO", "1"},
+                     {"NOME_SINTETIZADOR_FALA", "Nenhum"}});
+  const pid_t program = StartProgram();
+  const DesktopWindow window = WaitForMainWindow();
+  ASSERT_NE(window, 0u) << "the main window never showed";
+  // The person clicks into the program's window: its editor takes the keys.
+  Display* person = XOpenDisplay(server_->Name());
+  XSetInputFocus(person, window, RevertToParent, CurrentTime);
+  XSync(person, False);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+  X11KeystrokeSink keys(server_->Name());
+  CKeyboard keyboard(keys);
+  keyboard.TypeText("obrig");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  keys.SendKeyEvent(kF1, true);
+  keys.SendKeyEvent(kF1, false);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  XCloseDisplay(person);
+
+  EXPECT_EQ(Stop(program), 0);
+  // The log ends with the editor's text: the completed word and its space.
+  const std::string log = EventLogs();
+  EXPECT_NE(log.find("WORD_PROCESSOR_CHANGE INTERNAL_WORD_PROCESSOR"), std::string::npos) << log;
+  EXPECT_NE(log.find("PREDICTED_WORD_SELECTION"), std::string::npos);
+  const std::size_t finalText = log.find("Linha_Texto_Final obrig");
+  ASSERT_NE(finalText, std::string::npos) << log.substr(log.size() > 2000 ? log.size() - 2000 : 0);
+  const std::string line = log.substr(finalText, log.find('\n', finalText) - finalText);
+  EXPECT_GT(line.size(), std::string("Linha_Texto_Final obrig").size()) << line;
+  EXPECT_EQ(line.back(), ' ') << line;
+}
+
 TEST_F(RunningProgram, ASecondCopyEndsAtOnceAndTheFirstGoesOn) {
   const pid_t first = StartProgram();
   ASSERT_NE(WaitForMainWindow(), 0u);
