@@ -9,7 +9,8 @@ std::string UnreadableTextFileMessage(std::string_view path) {
 }
 
 std::string ClipboardTextTooLongMessage() {
-  return "O texto da \xE1rea de transfer\xEAncia \xE9 demasiado longo: s\xF3 s\xE3o aceites textos com menos de " +
+  return "O texto da \xE1rea de transfer\xEAncia \xE9 demasiado longo: s\xF3 s\xE3o aceites textos "
+         "com menos de " +
          std::to_string(kClipboardTextLimit) + " caracteres.";
 }
 

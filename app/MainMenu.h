@@ -56,10 +56,10 @@ struct MenuGuards {
 struct MenuItem {
   enum class Kind { kCommand, kSeparator, kSubmenu };
   Kind kind = Kind::kCommand;
-  std::string label;               // empty for a separator
-  MenuCommand command{};           // a command item's
-  MenuGuards guards;               // a command item's
-  std::vector<MenuItem> items;     // a submenu's
+  std::string label;            // empty for a separator
+  MenuCommand command{};        // a command item's
+  MenuGuards guards;            // a command item's
+  std::vector<MenuItem> items;  // a submenu's
 };
 
 struct Menu {

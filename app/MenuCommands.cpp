@@ -168,10 +168,9 @@ void MenuCommands::OpenProfile() {
 
 void MenuCommands::NewProfile() {
   CUserProfileSet& profiles = view_.Profiles();
-  const std::optional<std::string> name =
-      dialogs_.AskNewProfileName([&](std::string_view typed) {
-        return ValidateNewProfileName(typed, profiles.Names(), messages_);
-      });
+  const std::optional<std::string> name = dialogs_.AskNewProfileName([&](std::string_view typed) {
+    return ValidateNewProfileName(typed, profiles.Names(), messages_);
+  });
   if (!name || profiles.Create(*name) < 0) return;
   // The set made it current; the controller now leaves the previous
   // profile properly (its logging period ends with the editor's text) and
@@ -319,9 +318,7 @@ void MenuCommands::ShowEventViewer() {
     case EventViewerOpening::kOpenButHidden:
       messages_.ShowMessage(kViewerAlreadyOpenMessage);
       return;
-    case EventViewerOpening::kFailed:
-      messages_.ShowMessage(kViewerFailedMessage);
-      return;
+    case EventViewerOpening::kFailed: messages_.ShowMessage(kViewerFailedMessage); return;
     case EventViewerOpening::kOpened:
     case EventViewerOpening::kBroughtForward:
       // A logging period started since the viewer opened has a log of its own.

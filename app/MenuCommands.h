@@ -46,8 +46,7 @@
 namespace vorelio {
 
 // The waiting notice while a profile loads.
-inline constexpr std::string_view kLoadingProfileNotice =
-    "A carregar perfil... Por favor aguarde.";
+inline constexpr std::string_view kLoadingProfileNotice = "A carregar perfil... Por favor aguarde.";
 
 // The GUI's menu bar, as the commands show or hide it.
 class MenuBarView {
