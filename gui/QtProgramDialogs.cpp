@@ -68,7 +68,7 @@ void QtProgramDialogs::BeginWait(std::string_view text) {
   ++waits_;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (text.empty()) return;
-  if (!notice_) notice_ = std::make_unique<QtWaitNotice>(parent_);
+  if (!notice_) notice_ = new QtWaitNotice(parent_);
   notice_->ShowText(text);
 }
 
@@ -80,7 +80,7 @@ void QtProgramDialogs::EndWait() {
 }
 
 QtEventViewer& QtProgramDialogs::Viewer() {
-  if (!viewer_) viewer_ = std::make_unique<QtEventViewer>(parent_);
+  if (!viewer_) viewer_ = new QtEventViewer(parent_);
   return *viewer_;
 }
 

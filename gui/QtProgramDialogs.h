@@ -3,7 +3,7 @@
 // which lives as long as this object.
 #pragma once
 
-#include <memory>
+#include <QPointer>
 
 #include "app/ProgramDialogs.h"
 #include "platform/MessageBox.h"
@@ -17,8 +17,10 @@ class QtWaitNotice;
 
 class QtProgramDialogs final : public ProgramDialogs {
  public:
-  // The dialogs open over `parent` (the main window), which must outlive
-  // this object; `messages` tells what the list dialogs refuse.
+  // The dialogs open over `parent` (the main window, not null), which owns
+  // the viewer and the waiting notice; `messages` tells what the list
+  // dialogs refuse. Take the viewer off the log (MenuCommands does, when
+  // destroyed) before `parent` goes.
   QtProgramDialogs(QWidget* parent, MessageBoxService& messages);
   ~QtProgramDialogs() override;
 
@@ -43,8 +45,9 @@ class QtProgramDialogs final : public ProgramDialogs {
 
   QWidget* parent_;
   MessageBoxService& messages_;
-  std::unique_ptr<QtEventViewer> viewer_;
-  std::unique_ptr<QtWaitNotice> notice_;
+  // Windows owned by `parent`, made when first needed.
+  QPointer<QtEventViewer> viewer_;
+  QPointer<QtWaitNotice> notice_;
   int waits_ = 0;  // BeginWait calls not yet ended
 };
 
