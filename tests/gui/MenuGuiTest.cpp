@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <functional>
@@ -25,6 +26,7 @@
 #include "gui/QtProgramDialogs.h"
 #include "gui/QtSimulatorDialog.h"
 #include "gui/QtText.h"
+#include "gui/QtVocabularyDialog.h"
 #include "platform/Clock.h"
 #include "platform/sim/MemoryFileSystem.h"
 
@@ -150,6 +152,29 @@ TEST(QtAbbreviationsDialogTest, PairsAreSetRemovedAndRefusedWithAMessage) {
   dialog.RemoveSelected();
   EXPECT_EQ(abbreviations.Expansion("mrd"), nullptr);
   EXPECT_EQ(dialog.Table().rowCount(), 1);
+}
+
+TEST(QtVocabularyDialogTest, WordsAreAddedLowerCasedRefusedOnceListedAndTakeAFrequency) {
+  MemoryFileSystem files;
+  RecordingMessageBox messages;
+  CDictionary dictionary{files, messages};
+  CUserVocabularyEditor editor(dictionary, VocabularyKind::kWords, messages);
+  QtVocabularyDialog dialog(nullptr, editor, VocabularyKind::kWords);
+  dialog.EntryField().setText(ToQString("  \xC1gua "));
+  dialog.AddTyped();
+  ASSERT_EQ(dialog.Table().rowCount(), 1);
+  EXPECT_EQ(FromQString(dialog.Table().item(0, 0)->text()), "\xE1gua");
+  EXPECT_EQ(dialog.Table().item(0, 1)->text(), "1");
+  EXPECT_TRUE(dialog.EntryField().text().isEmpty());
+  dialog.Table().clearSelection();
+  dialog.EntryField().setText(ToQString("\xE1gua"));
+  dialog.AddTyped();
+  EXPECT_EQ(messages.messages, std::vector<std::string>{"J\xE1 existe essa palavra."});
+  EXPECT_TRUE(dialog.Table().item(0, 0)->isSelected());
+  dialog.FrequencyField().setValue(5);
+  dialog.SetSelectedFrequency();
+  EXPECT_EQ(editor.Entries(), (std::vector<UserVocabularyEntry>{{"\xE1gua", 5}}));
+  EXPECT_EQ(dialog.Table().item(0, 1)->text(), "5");
 }
 
 class SimulatorDialogTest : public ::testing::Test {
