@@ -374,6 +374,9 @@ void MenuCommands::GeneralOptions() {
   view_.Record(MenuOption(MenuAction::kSystemOptionsOpened));
   optionDialogs_.EditSystemOptions(system_, view_.Profiles().Names());
   view_.Record(MenuOption(MenuAction::kSystemOptionsClosed));
+  // Written now rather than only at the end, so that an unlock or a choice
+  // survives a crash; nothing is written when nothing changed.
+  system_.Save();
 }
 
 }  // namespace vorelio

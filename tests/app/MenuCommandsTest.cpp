@@ -32,6 +32,7 @@ class MenuCommandsTest : public ControllerTest {
       folder.Write(name, "");
     }
     records.Open(folder.Path());
+    system.Load(DiskFiles(), folder.Path(), &records);
   }
   ~MenuCommandsTest() override { commands.reset(); }
 
@@ -169,6 +170,7 @@ TEST_F(MenuCommandsTest, TheRightPasswordUnlocksBeforeTheDialogOpens) {
   EXPECT_TRUE(optionDialogs.lockSwitchWhenOpened);
   EXPECT_EQ(optionDialogs.offeredProfiles, (Texts{"generico", "ana"}));
   EXPECT_EQ(LogLinesWith("SYSTEM_OPTIONS_DIALOG").size(), 2u);
+  EXPECT_NE(folder.Read("configsis").find("ALTERACOES_SISTEMA 1"), std::string::npos);
 }
 
 TEST_F(MenuCommandsTest, ACancelledPasswordSaysNothing) {
