@@ -12,7 +12,7 @@
 #include "gui/QtText.h"
 #include "gui/QtTextDialog.h"
 #include "gui/QtVocabularyDialog.h"
-#include "gui/QtWaitNotice.h"
+#include "gui/TextNoticeWindow.h"
 
 namespace vorelio {
 
@@ -68,15 +68,18 @@ void QtProgramDialogs::BeginWait(std::string_view text) {
   ++waits_;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (text.empty()) return;
-  if (!notice_) notice_ = new QtWaitNotice(parent_);
-  notice_->ShowText(text);
+  // Light grey on near black, as the program's other notices.
+  NoticeLook look;
+  look.textColour = 0xE4E4E4;
+  look.backgroundColour = 0x161616;
+  notice_ = std::make_unique<TextNoticeWindow>(text, look);
 }
 
 void QtProgramDialogs::EndWait() {
   if (waits_ == 0) return;
   --waits_;
   QApplication::restoreOverrideCursor();
-  if (waits_ == 0 && notice_) notice_->hide();
+  if (waits_ == 0) notice_.reset();
 }
 
 QtEventViewer& QtProgramDialogs::Viewer() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPointer>
+#include <memory>
 
 #include "app/ProgramDialogs.h"
 #include "platform/MessageBox.h"
@@ -13,14 +14,13 @@ class QWidget;
 namespace vorelio {
 
 class QtEventViewer;
-class QtWaitNotice;
+class TextNoticeWindow;
 
 class QtProgramDialogs final : public ProgramDialogs {
  public:
   // The dialogs open over `parent` (the main window, not null), which owns
-  // the viewer and the waiting notice; `messages` tells what the list
-  // dialogs refuse. Take the viewer off the log (MenuCommands does, when
-  // destroyed) before `parent` goes.
+  // the viewer; `messages` tells what the list dialogs refuse. Take the viewer off the log
+  // (MenuCommands does, when destroyed) before `parent` goes.
   QtProgramDialogs(QWidget* parent, MessageBoxService& messages);
   ~QtProgramDialogs() override;
 
@@ -45,9 +45,8 @@ class QtProgramDialogs final : public ProgramDialogs {
 
   QWidget* parent_;
   MessageBoxService& messages_;
-  // Windows owned by `parent`, made when first needed.
-  QPointer<QtEventViewer> viewer_;
-  QPointer<QtWaitNotice> notice_;
+  QPointer<QtEventViewer> viewer_;  // owned by `parent`, made when first needed
+  std::unique_ptr<TextNoticeWindow> notice_;
   int waits_ = 0;  // BeginWait calls not yet ended
 };
 
