@@ -68,6 +68,8 @@ class CommandKeysTest : public ControllerTest {
   bool Marked(const COnScreenKeyIdentifier& key) { return view->Keyboard().Key(key)->HasMarker(); }
   std::string ShownKeyboard() { return view->Profiles().Current()->Properties().KeyboardInUse(); }
 
+  // The controller reads the editor's text as it ends: it goes first.
+  ~CommandKeysTest() override { view.reset(); }
   FakeEditor editor;
 };
 

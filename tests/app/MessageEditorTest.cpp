@@ -26,6 +26,8 @@ class MessageEditorTest : public ControllerTest {
     view->SetPictogramPictureMaker(&pictures);
     PutEditorInFront(editor);
   }
+  // The controller reads the editor's text as it ends: it goes first.
+  ~MessageEditorTest() override { view.reset(); }
   FakeEditor editor;
   RecordingPictureMaker pictures;
 };
