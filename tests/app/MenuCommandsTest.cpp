@@ -196,13 +196,6 @@ TEST_F(MenuCommandsTest, OpeningAProfileLogsItsNameInTheOldLogAndAppliesIt) {
   EXPECT_FALSE(dialogs.waiting);
 }
 
-TEST_F(MenuCommandsTest, ACancelledChoiceOpensNothing) {
-  StartMenus();
-  Run(C::kOpenProfile);
-  EXPECT_EQ(CurrentProfile(), "generico");
-  EXPECT_TRUE(LogLinesWith("USER_PROFILE_LOAD").empty());
-}
-
 TEST_F(MenuCommandsTest, ANewProfileNameIsAskedAgainUntilItWillDo) {
   StartMenus();
   dialogs.typedNames = {"  ", "o ze", "Ana", " ze "};
@@ -426,12 +419,6 @@ TEST_F(MenuCommandsTest, RecordsAreClearedCopiedAndTakeFeedback) {
   messages.answers = {true};
   Run(C::kClearConfiguratorRecords);
   EXPECT_EQ(Records(), "<CONFIGURATOR_RECORDS>\n");
-}
-
-TEST_F(MenuCommandsTest, QuitClosesTheMainWindow) {
-  StartMenus();
-  Run(C::kQuit);
-  EXPECT_EQ(mainWindow.closes, 1);
 }
 
 }  // namespace
