@@ -69,10 +69,13 @@ class KeyActionRunner final : public KeyActionHandler {
   void RunCommand(std::string_view commandLine, KeyTrigger trigger,
                   const COnScreenKeyIdentifier& key);
 
+  // Switches logging as "Trocar-Modo-Logging" does, without logging a key's
+  // action: for the menu's switch too.
+  void ToggleLogging();
+
  private:
   void Record(KeyTrigger trigger, KeyAction action, std::string_view detail,
               const KeyPlace& place);
-  void ToggleLogging();
 
   CommandHost& host_;
   CKeyboard& keyboard_;

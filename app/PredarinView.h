@@ -163,6 +163,12 @@ class CPredarinView final : public MessageHandler,
   // Where an on-screen key is, for the log: its position and the screen
   // point of its centre.
   KeyPlace PlaceOf(const COnScreenKeyIdentifier& key) override;
+  // Logging on or off as the command key switches it: the option, the
+  // period, the keys that show it and the title.
+  void ToggleLogging() { keyActionRunner_.ToggleLogging(); }
+  // The metrics block as it stands now (the internal editor's text in the
+  // final text), for the metrics dialog; logging goes on.
+  std::vector<std::string> MetricsLinesNow() { return logging_.MetricsLines(InternalEditorText()); }
 
   // ---- ControllerHost (these serve CommandHost too) ----
   CWordProcessor* Target() override { return target_; }
