@@ -2,13 +2,13 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
 #include "app/PredarinView.h"
 #include "app/WindowPlacement.h"
 #include "gui/OnScreenKeyboardWidget.h"
+#include "gui/QtMainMenu.h"
 #include "gui/QtPreviewWindow.h"
 #include "gui/QtText.h"
 #include "gui/QtVirtualKeys.h"
@@ -69,8 +69,7 @@ void ProgramWindow::ShowAtStart() {
 }
 
 void ProgramWindow::UnlockMenu() {
-  for (QAction* action : menuBar()->actions()) action->setEnabled(true);
-  menuBar()->show();
+  if (menu_ != nullptr) menu_->Unlock();
 }
 
 void ProgramWindow::LayOut() {
@@ -80,8 +79,9 @@ void ProgramWindow::LayOut() {
   background_->ApplyOptions(options, view_->Profiles().DataFolder());
   preview_.SetStyle(options.fontFace, options.suggestionFontSize, options.keyTextColour,
                     options.keyBackgroundColour);
-  menuBar()->setVisible(options.showWindowBars != 0);
   FollowFocusRule(editor_.widget != nullptr);
+  // The menu bar follows the profile (MOSTRAR_BARRAS_JANELA, BLOQUEAR_MENU).
+  if (laidOut_) laidOut_();
   FitToContents();
 }
 

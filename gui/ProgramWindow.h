@@ -23,6 +23,7 @@ namespace vorelio {
 class CPredarinView;
 class KeySoundPlayer;
 class OnScreenKeyboardWidget;
+class QtMainMenu;
 class QtPreviewWindow;
 class WindowBackground;
 
@@ -50,6 +51,11 @@ class ProgramWindow final : public QMainWindow, public MainWindow {
   void Detach();
   // Shows the window as the current profile's start options say.
   void ShowAtStart();
+
+  // The menu bar's builder, unlocked by UnlockMenu (null: none); and what
+  // runs after each layout, when the profile may have changed.
+  void SetMenu(QtMainMenu* menu) { menu_ = menu; }
+  void SetLayoutListener(std::function<void()> listener) { laidOut_ = std::move(listener); }
 
   QWidget* KeyboardWidget() const;
   QWidget* EditorWidget() const { return editor_.widget; }
@@ -80,6 +86,8 @@ class ProgramWindow final : public QMainWindow, public MainWindow {
   WindowBackground* background_;
   OnScreenKeyboardWidget* keyboard_ = nullptr;
   MessageEditorParts editor_;
+  QtMainMenu* menu_ = nullptr;
+  std::function<void()> laidOut_;
   bool takesFocus_ = true;
 };
 

@@ -65,11 +65,31 @@ ProgramSession::ProgramSession(std::string dataFolder, QtMessageBox& messages)
   pictureMaker_ = std::make_unique<ProfilePictureMaker>(pictures_, dataFolder_, *view_);
   view_->SetPictogramPictureMaker(pictureMaker_.get());
   window_.Attach(*view_, &keySounds_);
+
+  programDialogs_ = std::make_unique<QtProgramDialogs>(&window_, messages_);
+  optionDialogs_ = std::make_unique<QtOptionDialogs>(
+      &window_, OptionDialogServices{speechEngine_, files_, messages_, &userRecord_});
+  menuCommands_ = std::make_unique<MenuCommands>(MenuServices{
+      *view_, systemOptions_, userRecord_, *programDialogs_, *optionDialogs_, messages_, files_,
+      clipboard_, clock_, window_, dataFolder_});
+  menu_ = std::make_unique<QtMainMenu>(*window_.menuBar(), [commands = menuCommands_.get()](
+                                                                MenuCommand command) {
+    commands->Run(command);
+  });
+  menuCommands_->SetMenuBar(menu_.get());
+  window_.SetMenu(menu_.get());
+  window_.SetLayoutListener([commands = menuCommands_.get()] { commands->FollowProfile(); });
 }
 
 ProgramSession::~ProgramSession() {
   focusWatcher_.reset();
   focusRelay_.reset();
+  window_.SetLayoutListener(nullptr);
+  window_.SetMenu(nullptr);
+  menu_.reset();
+  menuCommands_.reset();
+  optionDialogs_.reset();
+  programDialogs_.reset();
   window_.Detach();
   // The controller ends the logging period (reading the editor's text) and
   // saves the vocabulary; the editor goes after it.

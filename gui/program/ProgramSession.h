@@ -8,13 +8,18 @@
 #include <memory>
 #include <string>
 
+#include "app/MenuCommands.h"
 #include "app/PredarinView.h"
 #include "gui/ProgramWindow.h"
 #include "gui/QtBeeper.h"
+#include "gui/QtClipboard.h"
 #include "gui/QtKeyPictureLoader.h"
 #include "gui/QtMessageBox.h"
+#include "gui/QtMainMenu.h"
 #include "gui/QtMessagePump.h"
+#include "gui/QtOptionDialogs.h"
 #include "gui/QtPreviewWindow.h"
+#include "gui/QtProgramDialogs.h"
 #include "gui/QtStartSignalWindow.h"
 #include "gui/program/DesktopForegroundWatch.h"
 #include "keyboards/KeySoundPlayer.h"
@@ -77,12 +82,18 @@ class ProgramSession {
   LoggingStartSignal startSignal_{startSignalWindow_, audio_, files_, clock_, dataFolder_};
   QtPreviewWindow preview_;
   QtBeeper beeper_;
+  QtClipboard clipboard_;
   CUserRecord userRecord_{files_, messages_, clock_};
   CSystemOptions systemOptions_;
   ProgramWindow window_{preview_, [this] { return MakeMessageEditor(); }};
   DesktopForegroundWatch foreground_{desktop_, window_};
   std::unique_ptr<CPredarinView> view_;
   std::unique_ptr<ProfilePictureMaker> pictureMaker_;
+  // The menu and the dialogs it opens; they go before the controller.
+  std::unique_ptr<QtProgramDialogs> programDialogs_;
+  std::unique_ptr<QtOptionDialogs> optionDialogs_;
+  std::unique_ptr<MenuCommands> menuCommands_;
+  std::unique_ptr<QtMainMenu> menu_;
   std::unique_ptr<FocusRelay> focusRelay_;
   std::unique_ptr<X11FocusWatcher> focusWatcher_;
 };

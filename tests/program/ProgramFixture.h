@@ -39,7 +39,8 @@ class RunningProgram : public ::testing::Test {
     folders_->SetProfileOptions(values);
   }
   pid_t StartProgram() {
-    const pid_t pid = SpawnProgram(VORELIO_PROGRAM, folders_->Environment(server_->Name()));
+    const pid_t pid = SpawnProgram(VORELIO_PROGRAM, folders_->Environment(server_->Name()),
+                                   folder_.File("program-errors.txt"));
     EXPECT_GT(pid, 0);
     if (pid > 0) programs_.push_back(pid);
     return pid;

@@ -6,9 +6,11 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -68,18 +70,30 @@ class ProgramFolders {
   std::string root_;
 };
 
-// Starts `program` with `variables` as its whole environment; -1 on failure.
-inline pid_t SpawnProgram(const std::string& program, std::vector<std::string> variables) {
+// Starts `program` with `variables` as its whole environment, its output
+// and errors going to `errorsPath`; -1 on failure. The program ends with
+// the process that started it, however that ends: an orphan would hold the
+// test runner's output open.
+inline pid_t SpawnProgram(const std::string& program, std::vector<std::string> variables,
+                          const std::string& errorsPath = "/dev/null") {
   std::vector<char*> environment;
   for (std::string& variable : variables) environment.push_back(variable.data());
   environment.push_back(nullptr);
   std::string path = program;
   char* arguments[] = {path.data(), nullptr};
-  pid_t pid = -1;
-  if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, arguments, environment.data()) != 0) {
-    return -1;
+  const pid_t parent = getpid();
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  // The child: only calls that are safe after fork.
+  prctl(PR_SET_PDEATHSIG, SIGTERM);
+  if (getppid() != parent) _exit(127);
+  const int errors = open(errorsPath.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+  if (errors >= 0) {
+    dup2(errors, STDOUT_FILENO);
+    dup2(errors, STDERR_FILENO);
   }
-  return pid;
+  execve(path.c_str(), arguments, environment.data());
+  _exit(127);
 }
 
 // Waits up to `ms` for the process to end (then kills it); its exit
@@ -101,6 +115,9 @@ inline int ReapProgram(pid_t pid, int ms) {
 inline DesktopWindow WaitForMainWindow(const char* display, int ms, int stepMs,
                                        const std::function<void()>& between = {}) {
   X11Foreground desktop(display);
+  // A window may go between listing and asking: ignore the errors (Xlib's
+  // default handler would end the process).
+  const auto previousHandler = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   Display* connection = XOpenDisplay(display);
   DesktopWindow found = 0;
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
@@ -128,6 +145,7 @@ inline DesktopWindow WaitForMainWindow(const char* display, int ms, int stepMs,
     }
   }
   if (connection != nullptr) XCloseDisplay(connection);
+  XSetErrorHandler(previousHandler);
   return found;
 }
 
