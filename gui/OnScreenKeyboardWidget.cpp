@@ -7,21 +7,13 @@
 #include "gui/KeyboardPainter.h"
 #include "gui/QtKeyFontMetrics.h"
 #include "keyboards/KeySoundPlayer.h"
+#include "gui/QtMouseButtons.h"
 #include "keyboards/OnScreenKeyboard.h"
 #include "keyboards/OnScreenKeyboardLayout.h"
 
 namespace vorelio {
 
 namespace {
-
-std::optional<MouseButton> ButtonOf(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::LeftButton: return MouseButton::kLeft;
-    case Qt::RightButton: return MouseButton::kRight;
-    case Qt::MiddleButton: return MouseButton::kMiddle;
-    default: return std::nullopt;
-  }
-}
 
 PointerPosition OnScreen(const QMouseEvent& event) {
   const QPoint point = event.globalPosition().toPoint();
@@ -79,7 +71,7 @@ void OnScreenKeyboardWidget::mousePressEvent(QMouseEvent* event) { Press(*event,
 void OnScreenKeyboardWidget::mouseDoubleClickEvent(QMouseEvent* event) { Press(*event, true); }
 
 void OnScreenKeyboardWidget::Press(const QMouseEvent& event, bool doubleClick) {
-  const std::optional<MouseButton> button = ButtonOf(event.button());
+  const std::optional<MouseButton> button = MouseButtonOf(event.button());
   const std::optional<COnScreenKeyIdentifier> position = KeyUnder(event);
   if (!button || !position) return;
   CColorButton* key = keyboard_.Key(*position);
