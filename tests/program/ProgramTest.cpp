@@ -3,6 +3,10 @@
 // session, and its files saved when the session ends it.
 #include "tests/program/ProgramFixture.h"
 
+#include <X11/extensions/XTest.h>
+
+#include <cctype>
+
 #include "output/Keyboard.h"
 #include "output/x11/X11KeystrokeSink.h"
 
@@ -85,6 +89,49 @@ TEST_F(RunningProgram, WritesTheChosenSuggestionIntoItsOwnMessageEditor) {
   const std::string line = log.substr(finalText, log.find('\n', finalText) - finalText);
   EXPECT_GT(line.size(), std::string("Linha_Texto_Final obrig").size()) << line;
   EXPECT_EQ(line.back(), ' ') << line;
+}
+
+TEST_F(RunningProgram, AClickOnAKeyTypesIntoTheApplicationAndLeavesItTheFocus) {
+  // No message editor: the window never takes the focus.
+  SetProfileOptions({{"PROCESSADOR_TEXTO_INTERNO", "0"},
+                     {"MOSTRAR_BARRAS_JANELA", "0"},
+                     {"REGISTAR_EVENTOS", "1"},
+                     {"NOME_SINTETIZADOR_FALA", "Nenhum"}});
+  RecordingWindow application(server_->Name());
+  const pid_t program = StartProgram();
+  const DesktopWindow window = WaitForMainWindow(&application);
+  ASSERT_NE(window, 0u) << "the main window never showed";
+  application.Focus();
+  application.Pump(1200);
+
+  // A letter of QwertySimples: its third line of letters, left of the middle.
+  Display* person = XOpenDisplay(server_->Name());
+  Window root = 0;
+  int x = 0;
+  int y = 0;
+  unsigned int width = 0;
+  unsigned int height = 0;
+  unsigned int border = 0;
+  unsigned int depth = 0;
+  XGetGeometry(person, window, &root, &x, &y, &width, &height, &border, &depth);
+  XTestFakeMotionEvent(person, -1, x + static_cast<int>(width * 0.3),
+                       y + static_cast<int>(height * 0.55), CurrentTime);
+  XTestFakeButtonEvent(person, 1, True, CurrentTime);
+  XTestFakeButtonEvent(person, 1, False, CurrentTime);
+  XSync(person, False);
+  application.Pump(1000);
+  Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(person, &focus, &revert);
+  XCloseDisplay(person);
+
+  EXPECT_EQ(focus, application.Id()) << "the click took the focus";
+  ASSERT_EQ(application.text.size(), 1u) << application.text;
+  EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(application.text[0]))) << application.text;
+  EXPECT_EQ(Stop(program), 0);
+  const std::string log = EventLogs();
+  EXPECT_NE(log.find("LEFT_MOUSE_DOWN_KEY TEXT_KEY_SELECTION"), std::string::npos);
+  EXPECT_NE(log.find("CHAR_" + application.text), std::string::npos);
 }
 
 TEST_F(RunningProgram, ASecondCopyEndsAtOnceAndTheFirstGoesOn) {
