@@ -2,9 +2,11 @@
 # Takes the README's picture of the program: predarin on a private Xvfb
 # (1024x700, Portuguese keymap, openbox as window manager when installed),
 # a new user's data folder, TEXT typed into its message editor, and the
-# screen once the suggestions for it are painted.
+# screen once the suggestions for it are painted. KEYS, when set, are
+# pressed after the text (predarin-type --key: "18+80" is Alt+P, which
+# opens the Perfil menu).
 #
-#   scripts/screenshot-program.sh OUT.png [TEXT]
+#   [KEYS=CODES] scripts/screenshot-program.sh OUT.png [TEXT]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$1"
@@ -36,6 +38,10 @@ program=$!
 sleep 3
 "$root/build/tools/type/predarin-type" "$text"
 sleep 2
+if [[ -n "${KEYS:-}" ]]; then
+  "$root/build/tools/type/predarin-type" --key "$KEYS"
+  sleep 1
+fi
 "$root/build/tools/screenshot/predarin-screenshot" "$out"
 kill "$program"
 wait "$program" || true

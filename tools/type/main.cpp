@@ -1,8 +1,9 @@
-// predarin-type [--display NAME] [--key CODE]... [TEXT]: types TEXT
-// (UTF-8) into the window that has the focus, as a person at the keyboard
-// would (XTEST, Portuguese layout, accents through their dead keys), then
-// presses and releases each virtual-key CODE given (112 is F1). For demos
-// and screenshots under Xvfb.
+// predarin-type [--display NAME] [--key CODE[+CODE]...]... [TEXT]: types
+// TEXT (UTF-8) into the window that has the focus, as a person at the
+// keyboard would (XTEST, Portuguese layout, accents through their dead
+// keys), then presses and releases each virtual-key CODE given (112 is F1);
+// codes joined by "+" are a chord, pressed in order and released in reverse
+// (18+80 is Alt+P). For demos and screenshots under Xvfb.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,21 +17,27 @@
 int main(int argc, char** argv) {
   const char* display = nullptr;
   std::string text;
-  std::vector<int> keys;
+  std::vector<std::vector<int>> chords;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--display") == 0 && i + 1 < argc) {
       display = argv[++i];
     } else if (std::strcmp(argv[i], "--key") == 0 && i + 1 < argc) {
-      const int code = std::atoi(argv[++i]);
-      if (code <= 0 || code > 254) {
-        std::fprintf(stderr, "predarin-type: not a key code: %s\n", argv[i]);
-        return 2;
+      std::vector<int> chord;
+      for (const char* code = argv[++i]; *code != '\0';) {
+        char* end = nullptr;
+        const long value = std::strtol(code, &end, 10);
+        if (end == code || value <= 0 || value > 254 || (*end != '\0' && *end != '+')) {
+          std::fprintf(stderr, "predarin-type: not key codes: %s\n", argv[i]);
+          return 2;
+        }
+        chord.push_back(static_cast<int>(value));
+        code = *end == '+' ? end + 1 : end;
       }
-      keys.push_back(code);
+      chords.push_back(chord);
     } else if (text.empty() && argv[i][0] != '-') {
       text = argv[i];
     } else {
-      std::fprintf(stderr, "usage: predarin-type [--display NAME] [--key CODE]... [TEXT]\n");
+      std::fprintf(stderr, "usage: predarin-type [--display NAME] [--key CODE[+CODE]...]... [TEXT]\n");
       return 2;
     }
   }
@@ -41,9 +48,11 @@ int main(int argc, char** argv) {
   }
   vorelio::CKeyboard keyboard(sink);
   keyboard.TypeText(vorelio::Utf8ToCp1252(text));
-  for (const int key : keys) {
-    sink.SendKeyEvent(static_cast<uint8_t>(key), true);
-    sink.SendKeyEvent(static_cast<uint8_t>(key), false);
+  for (const std::vector<int>& chord : chords) {
+    for (const int key : chord) sink.SendKeyEvent(static_cast<uint8_t>(key), true);
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key) {
+      sink.SendKeyEvent(static_cast<uint8_t>(*key), false);
+    }
   }
   return 0;
 }
