@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -60,10 +61,18 @@ class ProgramFolders {
   std::string DataFolder() const { return DataHome() + "/Tessaral/Vorelio 3.0"; }
 
   // The environment of the program on `display`.
+  // The sanitizers' settings of the test run reach it too, so that a
+  // sanitized build of the program reports as its tests were told.
   std::vector<std::string> Environment(const std::string& display) const {
-    return {"DISPLAY=" + display, "XDG_DATA_HOME=" + DataHome(), "XDG_RUNTIME_DIR=" + Run(),
-            "VORELIO_INSTALL_DIR=" + Installation(), "HOME=" + root_ + "user",
-            "PATH=/usr/bin:/bin", "LANG=C.UTF-8"};
+    std::vector<std::string> variables = {
+        "DISPLAY=" + display,   "XDG_DATA_HOME=" + DataHome(),
+        "XDG_RUNTIME_DIR=" + Run(), "VORELIO_INSTALL_DIR=" + Installation(),
+        "HOME=" + root_ + "user", "PATH=/usr/bin:/bin",
+        "LANG=C.UTF-8"};
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+      if (const char* value = std::getenv(name)) variables.push_back(std::string(name) + "=" + value);
+    }
+    return variables;
   }
 
  private:
