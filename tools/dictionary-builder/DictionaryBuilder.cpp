@@ -762,11 +762,15 @@ std::optional<std::vector<TextCoverage>> MeasureCoverage(const BuildOptions& opt
     std::string text;
     if (!ReadSource(path, text, error)) return std::nullopt;
     if (IsValidUtf8(text)) text = Utf8ToCp1252(text, '?');
-    TextCoverage measured{path, 0, 0};
+    TextCoverage measured{path, 0, 0, {}};
     for (const std::string& word : SplitWords(text)) {
       if (std::none_of(word.begin(), word.end(), IsLetterCp1252)) continue;
       ++measured.words;
-      if (dictionary.count(normaliser.Normalise(word)) != 0) ++measured.found;
+      if (dictionary.count(normaliser.Normalise(word)) != 0) {
+        ++measured.found;
+      } else {
+        ++measured.missing[word];
+      }
     }
     coverage.push_back(std::move(measured));
   }

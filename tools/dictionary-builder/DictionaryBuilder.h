@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -80,6 +81,7 @@ struct TextCoverage {
   std::string path;
   std::size_t words = 0;  // lower-cased, in the current spelling
   std::size_t found = 0;
+  std::map<std::string, std::size_t> missing;  // lower-cased, with their counts
 };
 
 // Reads the words of `wordFile` (a geral.pal) and measures each text

@@ -6,11 +6,13 @@
 //                             [--project-corpora DIR]
 //   predarin-build-dictionary --corpora DIR --out DIR --coverage TEXT...
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/Text.h"
 #include "tools/dictionary-builder/DictionaryBuilder.h"
 
 namespace {
@@ -27,6 +29,20 @@ double Percent(std::size_t part, std::size_t whole) {
   return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
 }
 
+// The words a text has that the dictionary lacks, most frequent first.
+void PrintMostMissed(const vorelio::builder::TextCoverage& text) {
+  std::vector<std::pair<std::size_t, std::string>> words;
+  for (const auto& [word, count] : text.missing) words.emplace_back(count, word);
+  std::stable_sort(words.begin(), words.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::printf("  most missed:");
+  for (std::size_t i = 0; i < words.size() && i < 40; ++i) {
+    std::printf(" %s", vorelio::Cp1252ToUtf8(words[i].second).c_str());
+    if (words[i].first > 1) std::printf(" (%zu)", words[i].first);
+  }
+  std::printf("\n");
+}
+
 int ReportCoverage(const vorelio::builder::BuildOptions& options,
                    const std::vector<std::string>& texts) {
   std::string error;
@@ -39,6 +55,7 @@ int ReportCoverage(const vorelio::builder::BuildOptions& options,
   for (const auto& text : *coverage) {
     std::printf("%s: %zu of %zu words (%.2f%%)\n", text.path.c_str(), text.found, text.words,
                 Percent(text.found, text.words));
+    PrintMostMissed(text);
   }
   return 0;
 }
