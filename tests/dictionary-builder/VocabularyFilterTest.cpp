@@ -23,13 +23,15 @@ VocabularyFilter MakeFilter() {
   counts.brazilianTotal = 2000000;
   counts.europeanFloor = 10;
   counts.european = {{W("você"), 60000}, {"garota", 100}, {"casa", 5000}, {"legal", 300},
-                     {"rapariga", 900}};
+                     {"rapariga", 900}, {"chamando", 40}};
   counts.brazilian = {{W("você"), 900000}, {"garota", 3000}, {"casa", 9000}, {"legal", 6000},
-                      {"rapariga", 60}, {"oxente", 400}};
+                      {"rapariga", 60}, {"oxente", 400}, {"chamando", 5000}, {"pondo", 900},
+                      {"vendo", 900}, {"fundo", 9000}, {"escutando", 900}};
   return VocabularyFilter(
       Set({"casa", "você", "garota", "legal", "rapariga", "oxente", "guarda", "chuva", "disse",
-           "dizer", "fazer", "fazemos", "dar", "coxa", "merda", "a", "o", "sr", "económico"}),
-      Set({"maria", "lisboa"}), Set({"merda", "coxa", "puta"}), Set({"econômico", "time"}),
+           "dizer", "fazer", "fazemos", "dar", "coxa", "merda", "a", "o", "sr", "económico",
+           "chamar", "pôr", "ver", "fundo", "escutar", "km", "botar"}),
+      Set({"maria", "lisboa", "tv", "psd", "sms", "bbc"}), Set({"merda", "coxa", "puta"}), Set({"econômico", "time", "botando"}),
       Set({"económico"}), counts);
 }
 
@@ -40,6 +42,22 @@ TEST(VocabularyFilterTest, JunkIsNotWellFormed) {
   }
   for (const char* word : {"a", "é", "à", "casa", "guarda-chuva", "disse-lhe", "ação"}) {
     EXPECT_TRUE(VocabularyFilter::IsWellFormed(W(word))) << word;
+  }
+}
+
+TEST(VocabularyFilterTest, AcronymsOfTheSpellingListAreAdmittedWithoutVowels) {
+  const VocabularyFilter filter = MakeFilter();
+  for (const char* acronym : {"tv", "psd", "sms"}) {
+    EXPECT_FALSE(VocabularyFilter::IsWellFormed(acronym)) << acronym;
+    EXPECT_TRUE(filter.IsListedAcronym(acronym)) << acronym;
+    EXPECT_TRUE(filter.IsAdmissible(acronym)) << acronym;
+  }
+  // A name with vowels is no acronym (IsWellFormed takes it); interjections,
+  // lower-case abbreviations and unlisted letter strings stay out.
+  EXPECT_FALSE(filter.IsListedAcronym("bbc-tv"));
+  EXPECT_FALSE(filter.IsListedAcronym("lisboa"));
+  for (const char* junk : {"hmm", "sr", "km", "x", "pfff", "psd1"}) {
+    EXPECT_FALSE(filter.IsAdmissible(junk)) << junk;
   }
 }
 
@@ -83,6 +101,23 @@ TEST(VocabularyFilterTest, BrazilianOnlyFormsGoCommonEuropeanWordsStay) {
   EXPECT_FALSE(filter.IsBrazilianOnly("casa"));
   EXPECT_FALSE(filter.IsBrazilianOnly("rapariga"));
   EXPECT_FALSE(filter.IsBrazilianOnly(W("económico")));
+}
+
+TEST(VocabularyFilterTest, GerundsAreSparedTheRatioTestOnly) {
+  const VocabularyFilter filter = MakeFilter();
+  // Far more frequent in Brazil, where they stand for "a chamar", but
+  // European grammar all the same.
+  for (const char* gerund : {"chamando", "pondo", "vendo", "escutando"}) {
+    EXPECT_TRUE(filter.IsGerund(gerund)) << gerund;
+    EXPECT_FALSE(filter.IsBrazilianOnly(gerund)) << gerund;
+  }
+  // "fundo" ends alike but "fur" is no verb: the ratio test applies.
+  EXPECT_FALSE(filter.IsGerund("fundo"));
+  EXPECT_TRUE(filter.IsBrazilianOnly("fundo"));
+  EXPECT_FALSE(filter.IsGerund("ndo"));
+  // A gerund of the Brazil/Portugal pair list still goes.
+  EXPECT_TRUE(filter.IsGerund("botando"));
+  EXPECT_TRUE(filter.IsBrazilianOnly("botando"));
 }
 
 TEST(VocabularyFilterTest, ListFilesAreReadIntoLowerCaseWindows1252) {

@@ -457,7 +457,10 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     if (variety.europeanFloor == 0 || entry.count < variety.europeanFloor) {
       variety.europeanFloor = entry.count;
     }
-    if (VocabularyFilter::IsWellFormed(word)) subtitleCounts[word] += entry.count;
+    if (VocabularyFilter::IsWellFormed(word) ||
+        VocabularyFilter::IsListedAcronym(word, spellingList.names)) {
+      subtitleCounts[word] += entry.count;
+    }
   }
   for (const WordCount& entry : ReadFrequencyList(sources.brazilianFrequencies)) {
     variety.brazilianTotal += entry.count;
@@ -547,8 +550,9 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     const bool attested = treebank + story + conversation > 0;
     // The phrase set is written in the current European spelling, so its
     // words stand even where the spelling list lacks them ("videochamada").
-    const bool spelled = conversation > 0 || filter.IsValidSpelling(word, attested);
-    if (!VocabularyFilter::IsWellFormed(word) || filter.IsOffensive(word) || !spelled ||
+    const bool spelled = conversation > 0 || filter.IsValidSpelling(word, attested) ||
+                         filter.IsListedAcronym(word);
+    if (!filter.IsAdmissible(word) || filter.IsOffensive(word) || !spelled ||
         (!attested && filter.IsBrazilianOnly(word))) {
       continue;
     }
@@ -608,7 +612,7 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   std::set<std::string> unattested;
   for (const std::set<std::string>* list : {&filter.ValidWords(), &spellingNames}) {
     for (const std::string& word : *list) {
-      if (vocabulary.count(word) != 0 || !VocabularyFilter::IsWellFormed(word) ||
+      if (vocabulary.count(word) != 0 || !filter.IsAdmissible(word) ||
           filter.IsOffensive(word) || filter.IsBrazilianOnly(word)) {
         continue;
       }

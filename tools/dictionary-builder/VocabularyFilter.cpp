@@ -85,6 +85,17 @@ bool VocabularyFilter::IsWellFormed(std::string_view word) {
   return true;
 }
 
+bool VocabularyFilter::IsListedAcronym(std::string_view word,
+                                       const std::set<std::string>& names) {
+  if (word.size() < 2 || word.size() > 5) return false;
+  for (const char c : word) {
+    if (c < 'a' || c > 'z' || std::string_view("aeiou").find(c) != std::string_view::npos) {
+      return false;
+    }
+  }
+  return names.count(std::string(word)) != 0;
+}
+
 bool VocabularyFilter::IsOffensive(const std::string& word) const {
   if (offensive_.count(word) != 0) return true;
   if (word.find('-') == std::string::npos) return false;
@@ -133,6 +144,7 @@ bool VocabularyFilter::IsBrazilianOnly(const std::string& word) const {
   if (brazilianForms_.count(word) != 0 && europeanForms_.count(word) == 0) return true;
   const auto brazilian = counts_.brazilian.find(word);
   if (brazilian == counts_.brazilian.end() || counts_.brazilianTotal == 0) return false;
+  if (IsGerund(word)) return false;
   const auto european = counts_.european.find(word);
   const int64_t europeanCount = european == counts_.european.end()
                                    ? std::max<int64_t>(counts_.europeanFloor, 1)
@@ -141,6 +153,16 @@ bool VocabularyFilter::IsBrazilianOnly(const std::string& word) const {
                        (static_cast<double>(europeanCount) / counts_.europeanTotal);
   if (ratio >= kStrongBrazilianRatio) return true;
   return ratio >= kBrazilianRatio && europeanCount < kCommonEuropeanCount;
+}
+
+bool VocabularyFilter::IsGerund(const std::string& word) const {
+  static const std::string kEnding = "ndo";
+  if (word.size() < kEnding.size() + 2 || word.compare(word.size() - 3, 3, kEnding) != 0) {
+    return false;
+  }
+  const std::string stem = word.substr(0, word.size() - kEnding.size());
+  if (validWords_.count(stem + "r") != 0) return true;
+  return stem == "po" && validWords_.count(Utf8ToCp1252("pôr")) != 0;
 }
 
 WordListFiles ReadSpellingList(std::string_view contents) {

@@ -48,6 +48,16 @@ class VocabularyFilter {
   // 40 characters. Everything else ("sr.", "1ah08", "n-não") is junk.
   static bool IsWellFormed(std::string_view word);
 
+  // A word without vowels that the spelling list writes as a name: an
+  // acronym people write as a word ("tv", "psd", "sms"), unlike the
+  // interjections and abbreviations IsWellFormed turns away ("hmm", "sr").
+  static bool IsListedAcronym(std::string_view word, const std::set<std::string>& names);
+  bool IsListedAcronym(std::string_view word) const { return IsListedAcronym(word, names_); }
+  // Well formed, or a listed acronym.
+  bool IsAdmissible(std::string_view word) const {
+    return IsWellFormed(word) || IsListedAcronym(word);
+  }
+
   // The word, or one of its hyphenated parts, is on the offensive list.
   bool IsOffensive(const std::string& word) const;
 
@@ -59,8 +69,14 @@ class VocabularyFilter {
   // are accepted.
   bool IsValidSpelling(const std::string& word, bool allowNames) const;
 
-  // A Brazilian spelling of the pair list, or a word of the ratio test.
+  // A Brazilian spelling of the pair list, or a word of the ratio test. The
+  // ratio test spares gerunds ("chamando", "escolhendo"): Brazil writes them
+  // where Portugal writes "a chamar", so their ratio is high, but they are
+  // European grammar too ("chamando-lhe", "escolhendo a opção").
   bool IsBrazilianOnly(const std::string& word) const;
+  // A form ending in "ndo" whose stem makes an infinitive of the spelling
+  // list: "chamando" (chamar), "vendo" (ver), "pondo" (pôr).
+  bool IsGerund(const std::string& word) const;
 
   const std::set<std::string>& ValidWords() const { return validWords_; }
 
