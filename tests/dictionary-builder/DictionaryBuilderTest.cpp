@@ -180,6 +180,25 @@ TEST_F(DictionaryBuilderTest, UnattestedFormsFillTheTableOnlyUpToItsLimit) {
   EXPECT_NE(output_.Read("geral.pal").find("zebra 90"), std::string::npos);
 }
 
+TEST_F(DictionaryBuilderTest, AttestedVerbFormsGetThePronounsTheirEndingTakes) {
+  // "partiu-se" is attested; "voltou" is a verb form ending otherwise and
+  // "sentiu" one ending alike but never seen with a pronoun.
+  const fs::path root = corpora_.Path();
+  WriteFile(root / "frequencywords/pt/pt_50k.txt",
+            "a 1000\npartiu 50\nvoltou 5\npartiu-se 10\nsentiu 400\n");
+  WriteFile(root / "wportuguese/portuguese",
+            "a\ngata\nlebre\npartiu\nraposa\nse\nsentiu\nvoltou\nzebra\n");
+  std::string error;
+  ASSERT_TRUE(BuildDictionary(Options(output_.Path()), error)) << error;
+  const std::string words = Cp1252ToUtf8(output_.Read("geral.pal"));
+  EXPECT_NE(words.find("\npartiu-se 10 "), std::string::npos) << words;
+  // "partiu" (3,450 with the corpora) is followed by "-se" 10 times: 400
+  // of "sentiu" expect 400 x 10 / 3,850 = 1.04, an estimate of 3.
+  EXPECT_NE(words.find("\nsentiu-se 3 "), std::string::npos) << words;
+  EXPECT_EQ(words.find("voltou-se"), std::string::npos) << words;
+  EXPECT_EQ(words.find("sentiu-lhe"), std::string::npos) << words;
+}
+
 TEST_F(DictionaryBuilderTest, ClassesOfHeldOutWordsAreMeasured) {
   std::string error;
   const auto summary = BuildDictionary(Options(output_.Path()), error);

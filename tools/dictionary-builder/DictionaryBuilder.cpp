@@ -16,6 +16,7 @@
 #include "common/Text.h"
 #include "tools/dictionary-builder/AffixExpander.h"
 #include "tools/dictionary-builder/BackoffSuccessors.h"
+#include "tools/dictionary-builder/CliticForms.h"
 #include "tools/dictionary-builder/ConlluReader.h"
 #include "tools/dictionary-builder/ConversationReader.h"
 #include "tools/dictionary-builder/DictionaryWriter.h"
@@ -436,6 +437,47 @@ void ScalePairsToWordFrequencies(std::vector<PairEntry>& pairs,
 
 }  // namespace
 
+namespace {
+
+// Proposes, into `expected`, the attested verb forms of `vocabulary` with
+// each plain enclitic pronoun, at the counts CliticShares expects.
+void AddCliticForms(const std::map<std::string, WordEntry>& vocabulary,
+                    const ClassInference& inference, const VocabularyFilter& filter,
+                    std::map<std::string, double>& expected) {
+  const auto isVerb = [&inference](const std::string& word, const WordEntry& entry) {
+    const std::string wordClass = entry.wordClass.empty() ? inference.ClassOf(word)
+                                                          : entry.wordClass;
+    return wordClass == "VERB" || wordClass == "AUX";
+  };
+  CliticShares shares;
+  std::vector<const WordEntry*> verbs;
+  for (const auto& [word, entry] : vocabulary) {
+    if (IsPictogramWord(word)) continue;
+    const std::size_t hyphen = word.find('-');
+    if (hyphen == std::string::npos) {
+      if (!isVerb(word, entry)) continue;
+      shares.AddVerbForm(word, entry.frequency);
+      verbs.push_back(&entry);
+      continue;
+    }
+    const std::string verb = word.substr(0, hyphen);
+    const std::string pronoun = word.substr(hyphen + 1);
+    if (vocabulary.count(verb) != 0) shares.AddCliticForm(verb, pronoun, entry.frequency);
+  }
+  for (const WordEntry* verb : verbs) {
+    for (const std::string& pronoun : PlainEnclitics()) {
+      const std::string form = verb->text + "-" + pronoun;
+      if (vocabulary.count(form) != 0 || filter.IsOffensive(form)) continue;
+      const double count = shares.ExpectedCount(verb->text, verb->frequency, pronoun);
+      if (count <= 0.0) continue;
+      double& best = expected[form];
+      best = std::max(best, count);
+    }
+  }
+}
+
+}  // namespace
+
 std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::string& error) {
   Sources sources;
   if (!ReadSources(options, sources, error)) return std::nullopt;
@@ -640,6 +682,10 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
     if (found == expected.end()) return;
     found->second = std::max(found->second, shares.ExpectedCount(how, stemCounts[stem]));
   });
+  SuffixClassModel suffixes;
+  for (const auto& [word, classes] : counts.WordClasses()) suffixes.Add(word, MainClass(classes));
+  const ClassInference inference(analyses, std::move(suffixes), MostFrequent(counts.Classes()));
+  AddCliticForms(vocabulary, inference, filter, expected);
   std::vector<EstimatedForm> estimated;
   for (const auto& [word, count] : expected) {
     const double expectation = count > 0.0 ? count : shares.ExpectedCountWithoutStem();
@@ -653,9 +699,6 @@ std::optional<BuildSummary> BuildDictionary(const BuildOptions& options, std::st
   }
 
   // A class for every word: the treebank's, else the inferred one.
-  SuffixClassModel suffixes;
-  for (const auto& [word, classes] : counts.WordClasses()) suffixes.Add(word, MainClass(classes));
-  const ClassInference inference(analyses, std::move(suffixes), MostFrequent(counts.Classes()));
   for (auto& [text, entry] : vocabulary) {
     if (!entry.wordClass.empty() || text == kStartOfTextWord) continue;
     const std::string word = IsPictogramWord(text) ? LastWord(text) : text;
