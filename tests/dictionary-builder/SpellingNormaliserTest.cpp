@@ -14,7 +14,8 @@ class SpellingNormaliserTest : public ::testing::Test {
   SpellingNormaliserTest()
       : valid_({W("ação"), W("ações"), W("objetivo"), W("objetivos"), W("objetiva"), W("ótimo"),
                 W("ótimas"), W("ato"), W("atual"), W("ator"), W("acre"), W("facto"), W("chave"),
-                W("para"), W("acabar")}),
+                W("para"), W("acabar"), W("infraestrutura"), W("contrassenso"),
+                W("coprodução"), W("reimplementação"), W("comesse"), W("microondas")}),
         normaliser_(ReadSpellingPairs(Utf8ToCp1252("Ortografia Antiga\tOrtografia Nova\r\n") +
                                       "acção\tação\r\n"
                                       "objectivo\tobjetivo\r\n"
@@ -50,6 +51,19 @@ TEST_F(SpellingNormaliserTest, LeavesCurrentAndUnrelatedWordsAlone) {
 TEST_F(SpellingNormaliserTest, RewritesEachPartOfAHyphenatedWord) {
   EXPECT_EQ(normaliser_.Normalise(W("acções-chave")), W("ações-chave"));
   EXPECT_EQ(normaliser_.Normalise(W("a-acção-")), W("a-ação-"));
+}
+
+TEST_F(SpellingNormaliserTest, JoinsThePrefixesTheAgreementJoins) {
+  EXPECT_EQ(normaliser_.Normalise(W("infra-estrutura")), W("infraestrutura"));
+  EXPECT_EQ(normaliser_.Normalise(W("contra-senso")), W("contrassenso"));
+  EXPECT_EQ(normaliser_.Normalise(W("co-produção")), W("coprodução"));
+  EXPECT_EQ(normaliser_.Normalise(W("re-implementação")), W("reimplementação"));
+  // Only known prefixes, only into a listed word: "come-se" is no
+  // "comesse", and "micro-ondas" keeps its hyphen before the same vowel.
+  EXPECT_EQ(normaliser_.Normalise(W("come-se")), W("come-se"));
+  EXPECT_EQ(normaliser_.Normalise(W("micro-ondas")), W("micro-ondas"));
+  EXPECT_EQ(normaliser_.Normalise(W("anti-inflamatório")), W("anti-inflamatório"));
+  EXPECT_EQ(normaliser_.Normalise(W("infra-")), W("infra-"));
 }
 
 TEST(AgreementAccentPairsTest, RemovesTheDroppedAccents) {

@@ -54,7 +54,33 @@ std::string SpellingNormaliser::Normalise(const std::string& word) const {
     out += NormalisePart(part);
     first = false;
   }
-  return out;
+  return JoinPrefix(out);
+}
+
+// The 1990 Agreement joins a prefix ending in a vowel to a word beginning
+// with another vowel ("infra-estrutura" -> "infraestrutura") or with r or s,
+// which doubles ("contra-senso" -> "contrassenso"); "co" and "re" join
+// always ("co-produção" -> "coprodução"). The hyphen stays before h and the
+// same vowel ("anti-inflamatório", "micro-ondas"), and a join is kept only
+// when the spelling list has the result.
+std::string SpellingNormaliser::JoinPrefix(const std::string& word) const {
+  static const std::set<std::string> kPrefixes = {
+      "aero", "agro", "anti", "arqui", "auto", "bio", "co", "contra", "eletro", "extra",
+      "geo", "hidro", "infra", "intra", "macro", "maxi", "micro", "mini", "multi", "neo",
+      "pluri", "proto", "pseudo", "re", "retro", "semi", "supra", "tele", "ultra"};
+  const std::size_t hyphen = word.find('-');
+  if (hyphen == std::string::npos || word.find('-', hyphen + 1) != std::string::npos ||
+      hyphen + 1 >= word.size() || kPrefixes.count(word.substr(0, hyphen)) == 0 ||
+      validWords_.count(word) != 0) {
+    return word;
+  }
+  const std::string prefix = word.substr(0, hyphen);
+  const std::string rest = word.substr(hyphen + 1);
+  const char first = rest.front();
+  if (first == prefix.back() || first == 'h') return word;
+  std::string joined = prefix + rest;
+  if (first == 'r' || first == 's') joined = prefix + first + rest;
+  return validWords_.count(joined) != 0 ? joined : word;
 }
 
 std::string SpellingNormaliser::NormalisePart(const std::string& part) const {

@@ -6,7 +6,8 @@
 // words take the new form of an exact pair, or, for inflected forms that the
 // pairs do not list ("acções", "objectivos"), the pair's change applied at the
 // same place of the word, kept only when the result is a valid word. Every
-// part of a hyphenated word is rewritten on its own ("acções-chave").
+// part of a hyphenated word is rewritten on its own ("acções-chave"), and a
+// prefix the Agreement joins loses its hyphen ("infra-estrutura").
 // All text is lower-case Windows-1252.
 #pragma once
 
@@ -33,6 +34,7 @@ class SpellingNormaliser {
 
  private:
   std::string NormalisePart(const std::string& part) const;
+  std::string JoinPrefix(const std::string& word) const;
 
   struct StemChange {
     std::size_t oldLength = 0;  // characters of the word that the change replaces
