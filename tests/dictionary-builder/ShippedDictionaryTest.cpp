@@ -58,11 +58,13 @@ TEST_F(ShippedDictionaryTest, TextsAndSentencesCanStartFromTheStartOfTextWord) {
 
 TEST_F(ShippedDictionaryTest, CurrentEuropeanSpellingWithoutJunk) {
   for (const char* word : {"ação", "ações", "objetivos", "ótimo", "você", "obrigado", "casa",
-                           "telemóvel", "autocarro", "facto", "disse-lhe", "[casa de banho]"}) {
+                           "telemóvel", "autocarro", "facto", "disse-lhe", "[casa de banho]", "tv",
+                           "sms", "chamando", "infraestruturas", "realizaram-se"}) {
     EXPECT_FALSE(dictionary_.FindWord(W(word)).IsNone()) << word;
   }
   for (const char* word : {"acção", "acções", "objectivos", "óptimo", "sr.", "sr", "charlie",
-                           "the", "garota", "merda", "1ah08", "nao"}) {
+                           "the", "garota", "merda", "1ah08", "nao", "hmm", "infra-estruturas",
+                           "sentamos-nos", "realizado-se"}) {
     EXPECT_TRUE(dictionary_.FindWord(W(word)).IsNone()) << word;
   }
   EXPECT_EQ(dictionary_.FindWord("do")->wordClass, "ADP+DET");
