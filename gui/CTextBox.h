@@ -58,7 +58,7 @@ class CTextBox final : public QTextEdit, public MessageTextBox {
   // Learnt from the letters typed (a capital without Shift) and the Caps
   // Lock key; off until then.
   bool CapsLockOn() const override { return capsLock_; }
-  SpecialKeyTable& SpecialKeys() override { return specialKeys_; }
+  ReservedKeyTable& SpecialKeys() override { return specialKeys_; }
   void SetClicksSwallowed(bool swallowed) override { clicksSwallowed_ = swallowed; }
 
  protected:
@@ -80,7 +80,7 @@ class CTextBox final : public QTextEdit, public MessageTextBox {
 
   FileSystem& files_;
   MessageTextBoxListener* listener_ = nullptr;
-  SpecialKeyTable specialKeys_;
+  ReservedKeyTable specialKeys_;
   bool clicksSwallowed_ = false;
   bool capsLock_ = false;
 };

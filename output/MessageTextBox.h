@@ -20,7 +20,7 @@
 
 #include "common/MouseButton.h"
 #include "output/DesktopQueries.h"
-#include "output/SpecialKeyTable.h"
+#include "output/ReservedKeyTable.h"
 #include "output/WordProcessor.h"
 
 namespace vorelio {
@@ -118,7 +118,7 @@ class MessageTextBox {
   virtual bool CapsLockOn() const = 0;
 
   // Keys reported but kept from the text.
-  virtual SpecialKeyTable& SpecialKeys() = 0;
+  virtual ReservedKeyTable& SpecialKeys() = 0;
   // While set, mouse clicks are reported and then ignored by the box.
   virtual void SetClicksSwallowed(bool swallowed) = 0;
 };

@@ -64,7 +64,7 @@ class SimMessageTextBox final : public MessageTextBox, public KeystrokeSink {
   ScreenPoint PointerPosition() const override { return pointer_; }
   void MovePointer(ScreenPoint point) override { pointer_ = point; }
   bool CapsLockOn() const override { return modifiers_.capsLock; }
-  SpecialKeyTable& SpecialKeys() override { return specialKeys_; }
+  ReservedKeyTable& SpecialKeys() override { return specialKeys_; }
   void SetClicksSwallowed(bool swallowed) override { clicksSwallowed_ = swallowed; }
 
   void SendKeyEvent(uint8_t virtualKey, bool down) override;
@@ -90,7 +90,7 @@ class SimMessageTextBox final : public MessageTextBox, public KeystrokeSink {
   MessageTextBoxListener* listener_ = nullptr;
   SimKeyboardLayout layout_;
   KeyModifiers modifiers_;
-  SpecialKeyTable specialKeys_;
+  ReservedKeyTable specialKeys_;
   bool clicksSwallowed_ = false;
   std::string fontFace_;
   int fontSize_ = 0;

@@ -14,9 +14,9 @@
 
 namespace vorelio {
 
-class SpecialKeyTable {
+class ReservedKeyTable {
  public:
-  SpecialKeyTable() { entries_.fill(hook::kFreeEntry); }
+  ReservedKeyTable() { entries_.fill(hook::kFreeEntry); }
 
   void Add(int virtualKey);
   void Delete(int virtualKey);

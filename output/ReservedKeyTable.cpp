@@ -1,23 +1,23 @@
-#include "output/SpecialKeyTable.h"
+#include "output/ReservedKeyTable.h"
 
 #include <algorithm>
 
 namespace vorelio {
 
-void SpecialKeyTable::Add(int virtualKey) {
+void ReservedKeyTable::Add(int virtualKey) {
   // A free entry is not a key: -1 is never stored as one.
   if (virtualKey == hook::kFreeEntry) return;
   const auto free = std::find(entries_.begin(), entries_.end(), hook::kFreeEntry);
   if (free != entries_.end()) *free = virtualKey;
 }
 
-void SpecialKeyTable::Delete(int virtualKey) {
+void ReservedKeyTable::Delete(int virtualKey) {
   if (virtualKey == hook::kFreeEntry) return;
   const auto entry = std::find(entries_.begin(), entries_.end(), virtualKey);
   if (entry != entries_.end()) *entry = hook::kFreeEntry;
 }
 
-bool SpecialKeyTable::Holds(int virtualKey) const {
+bool ReservedKeyTable::Holds(int virtualKey) const {
   return virtualKey != hook::kFreeEntry &&
          std::find(entries_.begin(), entries_.end(), virtualKey) != entries_.end();
 }

@@ -1,12 +1,12 @@
-#include "output/SpecialKeyTable.h"
+#include "output/ReservedKeyTable.h"
 
 #include <gtest/gtest.h>
 
 namespace vorelio {
 namespace {
 
-TEST(SpecialKeyTableTest, KeepsTwentyEntriesAsTheHookLibraryDoes) {
-  SpecialKeyTable table;
+TEST(ReservedKeyTableTest, KeepsTwentyEntriesAsTheHookLibraryDoes) {
+  ReservedKeyTable table;
   // A code added twice takes two entries: one deletion leaves it held.
   table.Add(0x70);
   table.Add(0x70);
