@@ -39,18 +39,6 @@ bool DeliversCharactersTwice(const char* processPath) {
   return false;
 }
 
-uint32_t ReportForMouseButton(std::uintptr_t mouseMessage) {
-  switch (mouseMessage) {
-    case WM_LBUTTONDOWN: return WM_HOOK_LEFT_BUTTON_DOWN;
-    case WM_LBUTTONUP: return WM_HOOK_LEFT_BUTTON_UP;
-    case WM_RBUTTONDOWN: return WM_HOOK_RIGHT_BUTTON_DOWN;
-    case WM_RBUTTONUP: return WM_HOOK_RIGHT_BUTTON_UP;
-    case WM_MBUTTONDOWN: return WM_HOOK_MIDDLE_BUTTON_DOWN;
-    case WM_MBUTTONUP: return WM_HOOK_MIDDLE_BUTTON_UP;
-    default: return 0;
-  }
-}
-
 }  // namespace
 
 long KeyboardProcedure(int code, std::uintptr_t virtualKey, std::intptr_t flags) {
@@ -81,7 +69,7 @@ long MouseProcedure(int code, std::uintptr_t mouseMessage, std::intptr_t address
     Post(*segment, WM_HOOK_MOUSE_MOVE, point, address);
     return kPassOn;
   }
-  const uint32_t report = ReportForMouseButton(mouseMessage);
+  const uint32_t report = HookReportForMouseButton(mouseMessage);
   if (report == 0) return kPassOn;  // double clicks, wheel, other buttons
   Post(*segment, report, mouseMessage, address);
   return segment->mouseButtonsCaptured.load(std::memory_order_relaxed) != 0 ? kSwallow : kPassOn;

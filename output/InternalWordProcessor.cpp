@@ -13,15 +13,6 @@
 namespace vorelio {
 namespace {
 
-uint32_t ButtonMessage(MouseButton button, bool down) {
-  switch (button) {
-    case MouseButton::kLeft: return down ? WM_HOOK_LEFT_BUTTON_DOWN : WM_HOOK_LEFT_BUTTON_UP;
-    case MouseButton::kRight: return down ? WM_HOOK_RIGHT_BUTTON_DOWN : WM_HOOK_RIGHT_BUTTON_UP;
-    case MouseButton::kMiddle: return down ? WM_HOOK_MIDDLE_BUTTON_DOWN : WM_HOOK_MIDDLE_BUTTON_UP;
-  }
-  return 0;
-}
-
 // The mouse message a hook procedure receives for the button, which the
 // library passes on as the report's wParam.
 uint32_t SystemButtonMessage(MouseButton button, bool down) {
@@ -87,7 +78,8 @@ void CInternalWordProcessor::CharacterTyped(char character, std::intptr_t keyFla
 }
 
 void CInternalWordProcessor::MouseButtonChanged(MouseButton button, bool down, ScreenPoint) {
-  Relay(ButtonMessage(button, down), SystemButtonMessage(button, down), 0);
+  const uint32_t mouseMessage = SystemButtonMessage(button, down);
+  Relay(HookReportForMouseButton(mouseMessage), mouseMessage, 0);
 }
 
 void CInternalWordProcessor::MouseMoved(ScreenPoint point) {

@@ -50,4 +50,18 @@ inline constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 // The character message the get-message procedure looks for.
 inline constexpr uint32_t WM_CHAR = 0x0102;
 
+// The report the hook library posts for a mouse button message (which it
+// passes on as the report's wParam); 0 for any other message.
+constexpr uint32_t HookReportForMouseButton(std::uintptr_t mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN: return WM_HOOK_LEFT_BUTTON_DOWN;
+    case WM_LBUTTONUP: return WM_HOOK_LEFT_BUTTON_UP;
+    case WM_RBUTTONDOWN: return WM_HOOK_RIGHT_BUTTON_DOWN;
+    case WM_RBUTTONUP: return WM_HOOK_RIGHT_BUTTON_UP;
+    case WM_MBUTTONDOWN: return WM_HOOK_MIDDLE_BUTTON_DOWN;
+    case WM_MBUTTONUP: return WM_HOOK_MIDDLE_BUTTON_UP;
+    default: return 0;
+  }
+}
+
 }  // namespace vorelio
