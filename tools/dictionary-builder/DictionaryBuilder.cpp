@@ -435,10 +435,6 @@ void ScalePairsToWordFrequencies(std::vector<PairEntry>& pairs,
   }
 }
 
-}  // namespace
-
-namespace {
-
 // Proposes, into `expected`, the attested verb forms of `vocabulary` with
 // each plain enclitic pronoun, at the counts CliticShares expects.
 void AddCliticForms(const std::map<std::string, WordEntry>& vocabulary,
