@@ -84,15 +84,11 @@ TEST(MainMenuTableTest, TheGuardsFollowWhatEachCommandChanges) {
   }
 }
 
-TEST(MainMenuTableTest, TheMenuBarHidesForTheProfileAndIsDisabledOnlyWhenLocked) {
+// A locked menu and the default bar are followed on the controller below.
+TEST(MainMenuTableTest, AProfileWithoutWindowBarsHidesTheMenuBarButLeavesItEnabled) {
   UserProfileOptions options;
-  options.showWindowBars = 1;
-  EXPECT_EQ(MenuBarStateOf(options), (MenuBarState{true, true}));
   options.showWindowBars = 0;
   EXPECT_EQ(MenuBarStateOf(options), (MenuBarState{false, true}));
-  options.showWindowBars = 1;
-  options.lockMenu = 1;
-  EXPECT_EQ(MenuBarStateOf(options), (MenuBarState{false, false}));
 }
 
 // ---- Records and guards ----
