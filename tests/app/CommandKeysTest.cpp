@@ -2,7 +2,6 @@
 // desktop and carried out by the controller's own runner: commands,
 // keyboard links, key sequences, programs and profile changes.
 #include "ControllerFixture.h"
-#include "FakeEditor.h"
 
 namespace vorelio::testing {
 namespace {
@@ -58,16 +57,8 @@ class CommandKeysTest : public ControllerTest {
     options.emplace("NOME_TECLADO", "Comandos");
     Start(options);
   }
-  std::vector<std::string> LogFiles() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-      if (entry.path().extension() == ".log") names.push_back(entry.path().filename().string());
-    }
-    return names;
-  }
   bool Marked(const COnScreenKeyIdentifier& key) { return view->Keyboard().Key(key)->HasMarker(); }
   std::string ShownKeyboard() { return view->Profiles().Current()->Properties().KeyboardInUse(); }
-
 };
 
 TEST_F(CommandKeysTest, ClearingTheWorkAreaKeepsTheEditorsMessageInTheHistory) {
@@ -163,11 +154,10 @@ TEST_F(CommandKeysTest, LoggingIsSwitchedOnAndOffByAKey) {
   // The period holds what was typed and the switch that ended it, then its
   // metrics.
   ASSERT_EQ(LogFiles().size(), 1u);
-  const std::string log = folder.Read(LogFiles()[0]);
   EXPECT_EQ(LogLinesWith("CHAR_k").size(), 1u);
   EXPECT_EQ(LogLinesWith("LEFT_MOUSE_DOWN_KEY COMMAND_EXECUTION_SWITCH_LOGGING_MODE 1.0.0").size(),
             1u);
-  EXPECT_NE(log.find("Numero_Teclas_Pressionadas"), std::string::npos);
+  EXPECT_NE(LogText().find("Numero_Teclas_Pressionadas"), std::string::npos);
   Type("x");
   EXPECT_EQ(LogLinesWith("CHAR_x").size(), 0u);
 
@@ -193,20 +183,6 @@ TEST_F(CommandKeysTest, TheLoggingKeysShowWhetherItIsOnOnEveryKeyboard) {
   EXPECT_EQ(mainWindow.titles.back(), "Vorelio V3.0: generico (Comandos) (Logging Desligado)");
 }
 
-TEST_F(ControllerTest, AKeyboardLinkOpensFrasesAndItsKeyComesBack) {
-  Start();
-  Click(kLinkKey);
-  EXPECT_EQ(view->Keyboard().OutputOfKey({0, 0, 0}), "Teste.tec");
-  EXPECT_EQ(view->Options().keyboardName, "Frases");
-  EXPECT_EQ(mainWindow.titles.back(), "Vorelio V3.0: generico (Frases) (Logging Ligado)");
-  Click({0, 0, 0});
-  EXPECT_EQ(view->Keyboard().OutputOfKey(kLinkKey), "Frases.TEC");
-  EXPECT_EQ(view->Options().keyboardName, "Teste");
-  EXPECT_EQ(LogLinesWith("LEFT_MOUSE_DOWN_KEY ON_SCREEN_KEYBOARD_CALL_Frases 1.0.3").size(), 1u);
-  EXPECT_EQ(LogLinesWith("LEFT_MOUSE_DOWN_KEY ON_SCREEN_KEYBOARD_CALL_Teste 0.0.0").size(), 1u);
-  EXPECT_EQ(Counters().Of(WritingEvent::kKeyboardChangedThroughKeyboard), 2);
-}
-
 TEST_F(CommandKeysTest, AKeySequenceIsTypedIntoTheApplicationAsTheProgramsKeys) {
   StartOnCommands();
   Click(kSequenceKey);
@@ -218,19 +194,8 @@ TEST_F(CommandKeysTest, AKeySequenceIsTypedIntoTheApplicationAsTheProgramsKeys) 
   EXPECT_EQ(LogLinesWith("LEFT_MOUSE_DOWN_KEY KEY_SEQUENCE_EXECUTION_").size(), 1u);
 }
 
-TEST_F(CommandKeysTest, AProgramKeyStartsItsProgram) {
-  StartOnCommands();
-  Click(kProgramKey);
-  EXPECT_EQ(launcher.launched, Texts{"jogos\\xadrez.exe"});
-  EXPECT_EQ(LogLinesWith("PROGRAM_EXECUTION_jogos\\xadrez.exe 1.0.1").size(), 1u);
-}
-
 TEST_F(CommandKeysTest, ProfileKeysOpenTheNamedProfile) {
-  folder.Write("utils", "ana\n");
-  for (const char* name : {"ana.pal", "ana.par", "ana.frs", "ana.paf", "ana.abr"}) {
-    folder.Write(name, "");
-  }
-  folder.Write("ana.cfg", "NOME_TECLADO Comandos\nREGISTAR_EVENTOS 0\n");
+  AddProfileAna("NOME_TECLADO Comandos\nREGISTAR_EVENTOS 0\n");
   StartOnCommands();
   Click(kAnaKey);
   EXPECT_EQ(view->Profiles().Current()->Name(), "ana");
@@ -246,8 +211,11 @@ TEST_F(CommandKeysTest, ProfileKeysOpenTheNamedProfile) {
   EXPECT_EQ(messages.messages, Texts{});
 }
 
-TEST_F(CommandKeysTest, TheKeysDescriptionIsSpokenAndQuittingClosesTheWindow) {
+TEST_F(CommandKeysTest, ProgramDescriptionAndQuitKeysReachTheLauncherTheVoiceAndTheWindow) {
   StartOnCommands();
+  Click(kProgramKey);
+  EXPECT_EQ(launcher.launched, Texts{"jogos\\xadrez.exe"});
+  EXPECT_EQ(LogLinesWith("PROGRAM_EXECUTION_jogos\\xadrez.exe 1.0.1").size(), 1u);
   Click(kDescribeKey);
   EXPECT_EQ(Spoken(), Texts{"esta tecla descreve-se"});
   EXPECT_EQ(mainWindow.closes, 0);

@@ -208,6 +208,15 @@ class ControllerTest : public ::testing::Test {
     ASSERT_EQ(view->Target()->GetTargetWindow(), application);
   }
 
+  // Lists the second profile, "ana", with `options` and empty vocabulary.
+  void AddProfileAna(std::string_view options) {
+    folder.Write("utils", "ana\n");
+    for (const char* name : {"ana.pal", "ana.par", "ana.frs", "ana.paf", "ana.abr"}) {
+      folder.Write(name, "");
+    }
+    folder.Write("ana.cfg", std::string(options));
+  }
+
   // Lets `ticks` periods of the 100 ms timer pass.
   void Tick(int ticks = 1) {
     for (int i = 0; i < ticks; ++i) {
@@ -256,14 +265,26 @@ class ControllerTest : public ::testing::Test {
     }
     return texts;
   }
+  // The names of the event logs in the data folder.
+  std::vector<std::string> LogFiles() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+      if (entry.path().extension() == ".log") names.push_back(entry.path().filename().string());
+    }
+    return names;
+  }
+  // The whole text of the event logs.
+  std::string LogText() const {
+    std::string text;
+    for (const std::string& name : LogFiles()) text += folder.Read(name);
+    return text;
+  }
   // The body of the event log, each line without its time.
   std::vector<std::string> LogLines() const {
     std::vector<std::string> lines;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-      if (entry.path().extension() != ".log") continue;
-      std::istringstream in(folder.Read(entry.path().filename().string()));
-      std::string line;
-      while (std::getline(in, line)) {
+    for (const std::string& name : LogFiles()) {
+      std::istringstream in(folder.Read(name));
+      for (std::string line; std::getline(in, line);) {
         if (line.size() > 13 && line[2] == ':' && line[12] == ' ') lines.push_back(line.substr(13));
       }
     }

@@ -144,18 +144,14 @@ TEST_F(KeyActionRunnerTest, AProgramIsStartedAndAFailureIgnored) {
                                Logged("PROGRAM_EXECUTION_nao_existe.COM")}));
 }
 
-TEST_F(KeyActionRunnerTest, AKeySequenceIsCountedThenPlayed) {
+TEST_F(KeyActionRunnerTest, AKeySequenceIsCountedThenPlayedAndAnEmptyOneOnlyLogged) {
   EXPECT_TRUE(Press(" {Ctrl+c} ", KeyTrigger::Scanning(SwitchCause::kSwitch2Down)));
-  EXPECT_EQ(host.steps,
-            (Steps{"log SWITCH2_DOWN KEY_SEQUENCE_EXECUTION_Ctrl+c 2.1.5 105.202", "synthesized +2",
-                   "key down 17", "key down 67", "key up 67", "key up 17"}));
-}
-
-TEST_F(KeyActionRunnerTest, AnEmptyKeySequenceIsLoggedAndPlaysNothing) {
   EXPECT_TRUE(Press("{}"));
   EXPECT_TRUE(Press("{ + }"));
   EXPECT_EQ(host.steps,
-            (Steps{Logged("KEY_SEQUENCE_EXECUTION"), Logged("KEY_SEQUENCE_EXECUTION_+")}));
+            (Steps{"log SWITCH2_DOWN KEY_SEQUENCE_EXECUTION_Ctrl+c 2.1.5 105.202", "synthesized +2",
+                   "key down 17", "key down 67", "key up 67", "key up 17",
+                   Logged("KEY_SEQUENCE_EXECUTION"), Logged("KEY_SEQUENCE_EXECUTION_+")}));
 }
 
 TEST_F(KeyActionRunnerTest, TextAndPictogramOutputsAreLeftToTheCaller) {
@@ -171,8 +167,6 @@ TEST_F(KeyActionRunnerTest, ChangingProfileNeedsAName) {
                                "change profile generico"}));
   EXPECT_EQ(Command("Alterar-Perfil-Utilizador"),
             (Steps{Logged("COMMAND_EXECUTION_CHANGE_USER_PROFILE")}));
-  EXPECT_EQ(Command("  Alterar-Perfil-Utilizador   ana  rui "),
-            (Steps{Logged("COMMAND_EXECUTION_CHANGE_USER_PROFILE"), "change profile ana"}));
 }
 
 TEST_F(KeyActionRunnerTest, ClearingTheWorkAreaKeepsTheMessageAndClearsOnlyTheEditor) {
@@ -192,7 +186,9 @@ TEST_F(KeyActionRunnerTest, ClearingTheWorkAreaKeepsTheMessageAndClearsOnlyTheEd
 }
 
 TEST_F(KeyActionRunnerTest, ErasingNextPageAndQuitting) {
-  EXPECT_EQ(Command("Apagar-Palavra"),
+  // A command ignores an argument it does not use.
+  EXPECT_TRUE(Press("[Apagar-Palavra tudo]"));
+  EXPECT_EQ(host.steps,
             (Steps{Logged("COMMAND_EXECUTION_DELETE_WORD"), "delete word", "prediction cycle"}));
   EXPECT_EQ(Command("Apagar-Frase"), (Steps{Logged("COMMAND_EXECUTION_DELETE_SENTENCE"),
                                             "delete sentence", "prediction cycle"}));
@@ -291,23 +287,16 @@ TEST_F(KeyActionRunnerTest, TogglingLoggingTwiceReturnsToTheFirstState) {
 }
 
 TEST_F(KeyActionRunnerTest, BadCommandLinesDoNothingAndLogNothing) {
-  for (const char* output :
-       {"[]", "[ ]", "[\t]", "[apagar-palavra]", "[Apagar Palavra]", "[[Apagar-Palavra]]",
-        "[Apagar-Palavra]]", "[Alterar-Perfil-Utilizador-generico]", "[Sair-Aplicacao]",
-        "[Trocar-Modo-Logging\x01]", "[\xff\xfe]"}) {
+  // Which names are commands is the command table's; here, what the
+  // brackets leave of the output.
+  for (const char* output : {"[]", "[ ]", "[\t]", "[apagar-palavra]", "[[Apagar-Palavra]]",
+                             "[Apagar-Palavra]]", "[Trocar-Modo-Logging\x01]", "[\xff\xfe]"}) {
     EXPECT_TRUE(Press(output)) << output;
     EXPECT_TRUE(host.steps.empty()) << output;
   }
-  EXPECT_TRUE(Press(std::string("[Apagar-Palavra\0]", 17)));
   EXPECT_TRUE(Press("[" + std::string(100000, '-') + "]"));
   EXPECT_TRUE(host.steps.empty());
   EXPECT_FALSE(host.loggingOption);
-}
-
-TEST_F(KeyActionRunnerTest, ACommandTakesNoArgumentItDoesNotUse) {
-  EXPECT_TRUE(Press("[Apagar-Palavra tudo]"));
-  EXPECT_EQ(host.steps,
-            (Steps{Logged("COMMAND_EXECUTION_DELETE_WORD"), "delete word", "prediction cycle"}));
 }
 
 }  // namespace

@@ -18,9 +18,16 @@ TEST_F(ControllerTest, ASuggestionKeyCompletesTheWordTypedInTheApplication) {
   EXPECT_EQ(Suggestion(kWordKey2), "computador");
   EXPECT_EQ(Suggestion(kWordKey3), "comer");
 
-  Click(kWordKey2);
+  // The press is handled before the hook's reports of the completion: the
+  // keys it sends are expected back as the program's own.
+  view->HandleKeyboardMessage(WM_KEY_PRESSED, kWordKey2.Packed(), 0);
+  EXPECT_EQ(view->SynthesizedKeyCount(), view->Keystrokes().CountTextKeystrokes("putador") + 1);
+  const WritingCounters before = Counters();
+  Pump();
   EXPECT_EQ(ApplicationText(), "computador ");
   EXPECT_EQ(view->SynthesizedKeyCount(), 0);  // every key came back
+  EXPECT_EQ(Counters().systemKeys - before.systemKeys, 8);
+  EXPECT_EQ(Counters().userKeys, before.userKeys);
   // The space ended the word, which was learnt with the start of the text.
   EXPECT_EQ(UserWordFrequency("computador"), 1);
   EXPECT_EQ(view->Dictionary()->UserSuccessorFrequency("___", "computador"), 1);
@@ -42,26 +49,12 @@ TEST_F(ControllerTest, ASuggestionKeyCompletesTheWordTypedInTheApplication) {
   EXPECT_TRUE(has("\"\" KEY_DOWN_P AUTO_KEY  -  - Teste \"com\""));
   EXPECT_TRUE(has("\"\" NEW_WORD WORD_computador  -  - Teste \"computador\""));
   EXPECT_EQ(LogLinesWith("AUTO_KEY").size(), 8u);  // "putador" and the space
-  EXPECT_EQ(Counters().Completions(CompletedText::kWord, CompletionSource::kSuggestionList).count,
-            1);
-  EXPECT_EQ(messages.messages, std::vector<std::string>{});
-}
-
-TEST_F(ControllerTest, ACompletionExpectsItsKeysBackAsTheProgramsOwn) {
-  Start();
-  TypeAndPause("com");
-  // The press is handled before the hook's reports of the completion.
-  view->HandleKeyboardMessage(WM_KEY_PRESSED, kWordKey2.Packed(), 0);
-  EXPECT_EQ(view->SynthesizedKeyCount(), view->Keystrokes().CountTextKeystrokes("putador") + 1);
-  const WritingCounters before = Counters();
-  Pump();
-  EXPECT_EQ(view->SynthesizedKeyCount(), 0);
-  EXPECT_EQ(Counters().systemKeys - before.systemKeys, 8);
-  EXPECT_EQ(Counters().userKeys, before.userKeys);
   const CompletionTally tally =
       Counters().Completions(CompletedText::kWord, CompletionSource::kSuggestionList);
+  EXPECT_EQ(tally.count, 1);
   EXPECT_EQ(tally.positionSum, 1);   // the second suggestion
   EXPECT_EQ(tally.characterSum, 3);  // "com" was typed
+  EXPECT_EQ(messages.messages, std::vector<std::string>{});
 }
 
 TEST_F(ControllerTest, ThePredictionDelayOf300MsRunsOneCycleOnTheFourthTick) {

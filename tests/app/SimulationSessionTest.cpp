@@ -69,7 +69,6 @@ TEST_F(SimulationSessionTest, TheAutomaticFactorsRunSixTimesAndLeaveTheLastRunsF
   request.saveResults = true;
   ASSERT_TRUE(Run(request));
   EXPECT_EQ(progress.totalWords, 12);
-  EXPECT_EQ(progress.runStarts.size(), 6u);
   EXPECT_EQ(ResultLines().size(), 6u);
   const UserProfileOptions& options = view->Options();
   EXPECT_EQ(options.userAdaptation, 1);

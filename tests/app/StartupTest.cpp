@@ -152,7 +152,6 @@ TEST(FolderOnDisk, AFirstStartCopiesIntoANewAccount) {
 TEST(StartProfile, AnEmptyStartProfileOpensTheGenericOne) {
   CSystemOptions options;
   options.ReadFrom("PERFIL_UTILIZADOR_ARRANQUE\n");
-  EXPECT_EQ(options.StartProfile(), "");
   EXPECT_EQ(StartProfileName(options), "generico");
   options.ReadFrom("PERFIL_UTILIZADOR_ARRANQUE ana\n");
   EXPECT_EQ(StartProfileName(options), "ana");

@@ -1,7 +1,6 @@
 // Choosing the output target after focus changes, the role keys the target
 // swallows, the menu-unlock pair and the main window following the caret.
 #include "ControllerFixture.h"
-#include "FakeEditor.h"
 
 namespace vorelio::testing {
 namespace {
@@ -48,41 +47,35 @@ TEST_F(ControllerTest, TheProgramsOwnWindowGetsNoTargetWithoutAMessageEditor) {
   EXPECT_EQ(view->Target(), target);
 }
 
-TEST_F(ControllerTest, EachProfileThatWritesIntoTheEditorGetsANewOneFromTheWindow) {
+TEST_F(ControllerTest, EachProfileThatWritesIntoTheEditorGetsANewOneThatMustAttach) {
   mainWindow.editor = &editor;
   Start({{"PROCESSADOR_TEXTO_INTERNO", "1"}});
   EXPECT_EQ(mainWindow.editorRenewals, 1);
+  EXPECT_EQ(editor.attaches, 1);
   foreground.programInFront = true;
   view->FocusChanged();
   Tick(6);
   EXPECT_EQ(view->Target(), &editor);
   EXPECT_TRUE(view->TargetIsInternalEditor());
-  // Without the option the window is asked to drop it: the program's own
-  // window then gets no target.
-  CUserProfile* profile = view->Profiles().Current();
-  profile->Properties().options.internalMessageEditor = 0;
-  view->ApplyProfile();
-  EXPECT_EQ(mainWindow.editorRenewals, 2);
-  view->FocusChanged();
-  Tick(6);
-  EXPECT_EQ(view->Target(), nullptr);
-}
-
-TEST_F(ControllerTest, AnEditorThatCannotAttachIsLeftOutAndTheOldOneIsDetachedFirst) {
-  mainWindow.editor = &editor;
-  Start({{"PROCESSADOR_TEXTO_INTERNO", "1"}});
-  EXPECT_EQ(editor.attaches, 1);
+  // The old editor is detached first; one that cannot attach is left out.
+  editor.attachable = false;
   view->ApplyProfile();
   EXPECT_EQ(editor.detaches, 1);
   EXPECT_EQ(editor.attaches, 2);
-  editor.attachable = false;
+  view->FocusChanged();
+  Tick(6);
+  EXPECT_EQ(view->Target(), nullptr);
+  // Without the option the window is asked to drop it: the program's own
+  // window then gets no target.
+  editor.attachable = true;
+  view->Profiles().Current()->Properties().options.internalMessageEditor = 0;
   view->ApplyProfile();
-  foreground.programInFront = true;
+  EXPECT_EQ(mainWindow.editorRenewals, 3);
   view->FocusChanged();
   Tick(6);
   EXPECT_EQ(view->Target(), nullptr);
   view.reset();  // an editor that never attached is not detached again
-  EXPECT_EQ(editor.detaches, 2);
+  EXPECT_EQ(editor.detaches, 1);
 }
 
 TEST_F(ControllerTest, TheTargetSwallowsTheRoleKeysOfTheProfile) {
