@@ -215,21 +215,6 @@ std::string CGenericWordProcessor::GetPictogramFallbackText() { return {}; }
 std::string CGenericWordProcessor::GetSentencePictogramTexts() { return {}; }
 void CGenericWordProcessor::ClearText() {}
 
-std::string CGenericWordProcessor::GetContextSentenceBeforeCaret() {
-  return GetSentenceBeforeCaret();
-}
-std::string CGenericWordProcessor::GetContextSentenceAfterCaret() {
-  return GetSentenceAfterCaret();
-}
-std::string CGenericWordProcessor::GetContextCurrentSentence() { return GetCurrentSentence(); }
-std::string CGenericWordProcessor::GetContextTextBeforeCaret() { return GetTextBeforeCaret(); }
-std::string CGenericWordProcessor::GetContextLastSentence() { return GetLastSentence(); }
-std::string CGenericWordProcessor::GetContextSentenceBeforeLast() {
-  return GetSentenceBeforeLast();
-}
-std::string CGenericWordProcessor::GetContextLastWord() { return GetLastWord(); }
-std::string CGenericWordProcessor::GetContextWordBeforeLast() { return GetWordBeforeLast(); }
-
 std::string CGenericWordProcessor::GetTextWithPictogramWords() { return {}; }
 std::string CGenericWordProcessor::GetTextWithPictogramAlternatives() { return {}; }
 void CGenericWordProcessor::DeleteCurrentWord() {}

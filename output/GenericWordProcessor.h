@@ -107,16 +107,6 @@ class CGenericWordProcessor final : public CWordProcessor, private MessageHandle
   std::string GetPictogramFallbackText() override;
   std::string GetSentencePictogramTexts() override;
   void ClearText() override;
-
-  std::string GetContextSentenceBeforeCaret() override;
-  std::string GetContextSentenceAfterCaret() override;
-  std::string GetContextCurrentSentence() override;
-  std::string GetContextTextBeforeCaret() override;
-  std::string GetContextLastSentence() override;
-  std::string GetContextSentenceBeforeLast() override;
-  std::string GetContextLastWord() override;
-  std::string GetContextWordBeforeLast() override;
-
   std::string GetTextWithPictogramWords() override;
   std::string GetTextWithPictogramAlternatives() override;
   void DeleteCurrentWord() override;

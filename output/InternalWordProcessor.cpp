@@ -321,23 +321,6 @@ void CInternalWordProcessor::ClearText() {
   pictogramTexts_.clear();
 }
 
-// ---- Context queries ----
-
-std::string CInternalWordProcessor::GetContextSentenceBeforeCaret() {
-  return GetSentenceBeforeCaret();
-}
-std::string CInternalWordProcessor::GetContextSentenceAfterCaret() {
-  return GetSentenceAfterCaret();
-}
-std::string CInternalWordProcessor::GetContextCurrentSentence() { return GetCurrentSentence(); }
-std::string CInternalWordProcessor::GetContextTextBeforeCaret() { return GetTextBeforeCaret(); }
-std::string CInternalWordProcessor::GetContextLastSentence() { return GetLastSentence(); }
-std::string CInternalWordProcessor::GetContextSentenceBeforeLast() {
-  return GetSentenceBeforeLast();
-}
-std::string CInternalWordProcessor::GetContextLastWord() { return GetLastWord(); }
-std::string CInternalWordProcessor::GetContextWordBeforeLast() { return GetWordBeforeLast(); }
-
 // ---- Whole text and the editor's erasing commands ----
 
 std::string CInternalWordProcessor::TextWithPictograms(std::string PictogramTexts::*which) const {

@@ -119,14 +119,6 @@ class CInternalWordProcessor final : public CWordProcessor, private MessageTextB
   // Empties the text and forgets every pictogram's words.
   void ClearText() override;
 
-  std::string GetContextSentenceBeforeCaret() override;
-  std::string GetContextSentenceAfterCaret() override;
-  std::string GetContextCurrentSentence() override;
-  std::string GetContextTextBeforeCaret() override;
-  std::string GetContextLastSentence() override;
-  std::string GetContextSentenceBeforeLast() override;
-  std::string GetContextLastWord() override;
-  std::string GetContextWordBeforeLast() override;
 
   // A pictogram's words are kept apart from a word written against them by
   // one space, so that two pictograms side by side do not run together.

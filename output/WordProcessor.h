@@ -146,16 +146,16 @@ class CWordProcessor {
   // 46. Empties the editor.
   virtual void ClearText() = 0;
 
-  // 47-54: the controller's context queries, answered as 9, 10, 11, 8, 12,
-  // 13, 6 and 7 in this order.
-  virtual std::string GetContextSentenceBeforeCaret() = 0;  // 47
-  virtual std::string GetContextSentenceAfterCaret() = 0;   // 48
-  virtual std::string GetContextCurrentSentence() = 0;      // 49
-  virtual std::string GetContextTextBeforeCaret() = 0;      // 50
-  virtual std::string GetContextLastSentence() = 0;         // 51
-  virtual std::string GetContextSentenceBeforeLast() = 0;   // 52
-  virtual std::string GetContextLastWord() = 0;             // 53
-  virtual std::string GetContextWordBeforeLast() = 0;       // 54
+  // 47-54: the controller's context queries, answered by 9, 10, 11, 8, 12,
+  // 13, 6 and 7 in this order for every target.
+  std::string GetContextSentenceBeforeCaret() { return GetSentenceBeforeCaret(); }  // 47
+  std::string GetContextSentenceAfterCaret() { return GetSentenceAfterCaret(); }    // 48
+  std::string GetContextCurrentSentence() { return GetCurrentSentence(); }          // 49
+  std::string GetContextTextBeforeCaret() { return GetTextBeforeCaret(); }          // 50
+  std::string GetContextLastSentence() { return GetLastSentence(); }                // 51
+  std::string GetContextSentenceBeforeLast() { return GetSentenceBeforeLast(); }    // 52
+  std::string GetContextLastWord() { return GetLastWord(); }                        // 53
+  std::string GetContextWordBeforeLast() { return GetWordBeforeLast(); }            // 54
 
   // 55, 56. The whole text with each pictogram replaced by its words / by
   // its alternative text.

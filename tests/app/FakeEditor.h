@@ -88,14 +88,6 @@ class FakeEditor final : public CWordProcessor {
   std::string GetPictogramFallbackText() override { return {}; }
   std::string GetSentencePictogramTexts() override { return {}; }
   void ClearText() override { model.Reset(); }
-  std::string GetContextSentenceBeforeCaret() override { return GetSentenceBeforeCaret(); }
-  std::string GetContextSentenceAfterCaret() override { return GetSentenceAfterCaret(); }
-  std::string GetContextCurrentSentence() override { return GetCurrentSentence(); }
-  std::string GetContextTextBeforeCaret() override { return GetTextBeforeCaret(); }
-  std::string GetContextLastSentence() override { return GetLastSentence(); }
-  std::string GetContextSentenceBeforeLast() override { return GetSentenceBeforeLast(); }
-  std::string GetContextLastWord() override { return GetLastWord(); }
-  std::string GetContextWordBeforeLast() override { return GetWordBeforeLast(); }
   std::string GetTextWithPictogramWords() override { return model.Text(); }
   std::string GetTextWithPictogramAlternatives() override { return model.Text(); }
   void DeleteCurrentWord() override { EraseCurrentWord(); }
