@@ -12,6 +12,7 @@ namespace vorelio {
 namespace {
 
 using testing::DictionaryFiles;
+using testing::NumberedWords;
 using testing::TestDictionary;
 
 // General words, F_g = 10000:   user words, F_u = 100:
@@ -176,38 +177,6 @@ TEST(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
   std::vector<std::string> mixed{"", "caso"};
   predictor.PredictWords(*dictionary, DistinctCoefficients(), "", mixed);
   EXPECT_TRUE(predictor.Candidates().Count() == 0);
-}
-
-// Builds a word file of `count` words "w000000", "w000001"... with one
-// frequency.
-std::string NumberedWords(int count, int frequency) {
-  std::string words;
-  char line[32];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(line, sizeof line, "w%06d %d\n", i, frequency);
-    words += line;
-  }
-  return words;
-}
-
-TEST(WordPredictorTest, ZeroCoefficientsListTheFirstHundredLastGatheredFirst) {
-  DictionaryFiles files;
-  files.words = NumberedWords(150, 7);
-  const TestDictionary dictionary(files);
-  PredictionOptions zero;
-  zero.wordFrequencyCoefficient = zero.userWordFrequencyCoefficient = 0;
-  zero.wordPairCoefficient = zero.userWordPairCoefficient = zero.wordClassCoefficient = 0;
-  CWordPredictor predictor;
-  predictor.PredictWords(*dictionary, zero, "", "w");
-  ASSERT_EQ(predictor.Candidates().Count(), 150u);
-  const std::vector<Ranked> best = Best(predictor, 100);
-  ASSERT_EQ(best.size(), 100u);
-  for (int i = 0; i < 100; ++i) {
-    char expected[16];
-    std::snprintf(expected, sizeof expected, "w%06d", 99 - i);
-    EXPECT_EQ(best[i].text, expected);
-    EXPECT_EQ(best[i].score, 0.0);
-  }
 }
 
 TEST(WordPredictorTest, GatheringStopsWhenTheCandidateSetIsFull) {
