@@ -70,9 +70,13 @@ std::vector<std::string> CandidateTexts(const CWordPredictor& predictor) {
   return texts;
 }
 
-TEST(WordPredictorTest, ScoresAddTheThreePassesAfterAPreviousWord) {
-  const TestDictionary dictionary(SmallFiles());
+class WordPredictorTest : public ::testing::Test {
+ protected:
+  const TestDictionary dictionary{SmallFiles()};
   CWordPredictor predictor;
+};
+
+TEST_F(WordPredictorTest, ScoresAddTheThreePassesAfterAPreviousWord) {
   // P = o: r_g = 4000/10000 = 0.4, r_u = 80/100 = 0.8, class art: r_c = 0.5.
   //           word pass                 pair pass                          class pass
   // casa:     1000/10000         = 0.1   100*(50/1000)/0.4 = 12.5           (800/1000)/0.5 = 1.6
@@ -97,9 +101,7 @@ TEST(WordPredictorTest, ScoresAddTheThreePassesAfterAPreviousWord) {
   for (const CDictionaryWordScore& c : predictor.Candidates()) EXPECT_EQ(c.score, 0.0);
 }
 
-TEST(WordPredictorTest, PreviousWordWithoutGeneralFrequencyGivesNoGeneralPairTerm) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, PreviousWordWithoutGeneralFrequencyGivesNoGeneralPairTerm) {
   // P = ver: general frequency 0, so the general pair (ver casa 100) adds
   // nothing; the user part is 1000 * (90/100) / (10/100) = 9000. Class verbo
   // has no pair with nome: class term 0.
@@ -113,9 +115,7 @@ TEST(WordPredictorTest, PreviousWordWithoutGeneralFrequencyGivesNoGeneralPairTer
   EXPECT_NEAR(Best(predictor)[0].score, 9000.1, 1e-9);
 }
 
-TEST(WordPredictorTest, UnknownOrClasslessPreviousWordAddsOnlyTheWordPass) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, UnknownOrClasslessPreviousWordAddsOnlyTheWordPass) {
   for (std::string_view previous : {"", "inexistente"}) {
     predictor.PredictWords(*dictionary, DistinctCoefficients(), previous, "cas");
     const std::vector<Ranked> best = Best(predictor);
@@ -129,9 +129,7 @@ TEST(WordPredictorTest, UnknownOrClasslessPreviousWordAddsOnlyTheWordPass) {
   }
 }
 
-TEST(WordPredictorTest, NextWordAfterStartOfTextIsTheSuccessorsOfStartOfText) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, NextWordAfterStartOfTextIsTheSuccessorsOfStartOfText) {
   // P = ___: r_g = 1000/10000 = 0.1, r_u = 0 (no user pair term), no class.
   // a: 0.289 + 100*(300/1000)/0.1 = 300.289
   // o: 0.4 + 10*80/100 + 100*(500/1000)/0.1 = 508.4
@@ -151,9 +149,7 @@ TEST(WordPredictorTest, NextWordAfterStartOfTextIsTheSuccessorsOfStartOfText) {
   EXPECT_TRUE(Best(predictor).empty());
 }
 
-TEST(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
   std::vector<std::string> prefixes{"CASA", "", "Cas", "zzz"};
   predictor.PredictWords(*dictionary, DistinctCoefficients(), "o", prefixes);
   EXPECT_EQ(prefixes, (std::vector<std::string>{"casa", "", "cas", "zzz"}));
@@ -179,7 +175,7 @@ TEST(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
   EXPECT_TRUE(predictor.Candidates().Count() == 0);
 }
 
-TEST(WordPredictorTest, GatheringStopsWhenTheCandidateSetIsFull) {
+TEST(WordPredictorLimitsTest, GatheringStopsWhenTheCandidateSetIsFull) {
   DictionaryFiles files;
   files.words = NumberedWords(100010, 1);
   const TestDictionary dictionary(files);
@@ -193,7 +189,7 @@ TEST(WordPredictorTest, GatheringStopsWhenTheCandidateSetIsFull) {
   EXPECT_EQ(predictor.Ranked().Count(), 100000u);
 }
 
-TEST(WordPredictorTest, PairTermsComeFromTheFirstTenThousandSuccessorRecords) {
+TEST(WordPredictorLimitsTest, PairTermsComeFromTheFirstTenThousandSuccessorRecords) {
   // w000000 is followed by the 10009 words after it; its records hold only
   // the first 10000 of them, so the last nine get no pair term.
   DictionaryFiles files;
