@@ -21,9 +21,6 @@ TEST(EventCatalogueTest, EveryActionHasAWordOfItsOwn) {
     EXPECT_EQ(word.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ_"), std::string_view::npos)
         << word;
   }
-  EXPECT_EQ(WordOf(KeyAction::kSpeakPredictedWordBeforeCompletion),
-            "SYNTHESIZE_PREDICTED_WORD_FROM_LIST_BEFORE_COMPLETATION");
-  EXPECT_EQ(WordOf(KeyAction::kCommandSpeakImageText), "COMMAND_EXECUTION_SYNTHESIZE_IMAGE_");
 }
 
 TEST(EventCatalogueTest, DetailsFollowTheirNameAsOneToken) {
@@ -81,28 +78,22 @@ TEST(EventCatalogueTest, EachFamilyFillsItsFields) {
        Expected("WORD_PROCESSOR_CHANGE", "MICROSOFT_WORD_PROCESSOR")},
       {WordProcessorChange(WordProcessor::kExternal, "Editor de texto"),
        Expected("WORD_PROCESSOR_CHANGE", "Editor_de_texto")},
+      // Characters carry the text they wrote, control ones escaped.
+      {CharacterTyped('\xE7'), Expected("CHAR_\xE7", "CHAR", {}, {}, "\xE7")},
+      {CharacterTyped('%'), Expected("CHAR_%", "CHAR", {}, {}, "%")},
+      {CharacterTyped(' '), Expected("CHAR_ESPA\xC7O", "CHAR", {}, {}, " ")},
+      {CharacterTyped('\r'), Expected("CHAR_ENTER", "CHAR", {}, {}, "\\n")},
+      {CharacterTyped('\t'), Expected("CHAR_TAB", "CHAR", {}, {}, "\\t")},
+      {CharacterTyped('\b'), Expected("CHAR_RETROCESSO", "CHAR", {}, {}, "\\b")},
+      // Hints of cooperative communication: list position, key, text.
+      {CooperativeHint(HintKind::kWord, 0, 0, "casa"),
+       Expected("COOPERATIVE_COMMUNICATION_SEND", "WORD_HINT_0_0_casa")},
+      {CooperativeHint(HintKind::kSentence, 2, 1, "eu quero ir"),
+       Expected("COOPERATIVE_COMMUNICATION_SEND", "SENTENCE_HINT_2_1_eu_quero_ir")},
+      {CooperativeHint(HintKind::kMultipleImage, 0, 3, "[eu] [comer]"),
+       Expected("COOPERATIVE_COMMUNICATION_SEND", "MULTIPLE_IMAGE_HINT_0_3_[eu]_[comer]")},
   };
   for (const auto& [made, expected] : cases) EXPECT_EQ(made, expected) << expected.type;
-}
-
-TEST(EventCatalogueTest, CharactersAndTheTextTheyWrote) {
-  EXPECT_EQ(CharacterTyped('\xE7'), Expected("CHAR_\xE7", "CHAR", {}, {}, "\xE7"));
-  EXPECT_EQ(CharacterTyped('%'), Expected("CHAR_%", "CHAR", {}, {}, "%"));
-  EXPECT_EQ(CharacterTyped(' '), Expected("CHAR_ESPA\xC7O", "CHAR", {}, {}, " "));
-  EXPECT_EQ(CharacterTyped('\r'), Expected("CHAR_ENTER", "CHAR", {}, {}, "\\n"));
-  EXPECT_EQ(CharacterTyped('\t'), Expected("CHAR_TAB", "CHAR", {}, {}, "\\t"));
-  EXPECT_EQ(CharacterTyped('\b'), Expected("CHAR_RETROCESSO", "CHAR", {}, {}, "\\b"));
-}
-
-TEST(EventCatalogueTest, HintsOfCooperativeCommunication) {
-  // A list [casa, Bom dia., eu quero ir] shown on 10 word and 4 sentence keys.
-  EXPECT_EQ(CooperativeHint(HintKind::kWord, 0, 0, "casa").type, "WORD_HINT_0_0_casa");
-  EXPECT_EQ(CooperativeHint(HintKind::kSentence, 1, 0, "Bom dia.").type,
-            "SENTENCE_HINT_1_0_Bom_dia.");
-  EXPECT_EQ(CooperativeHint(HintKind::kSentence, 2, 1, "eu quero ir").type,
-            "SENTENCE_HINT_2_1_eu_quero_ir");
-  EXPECT_EQ(CooperativeHint(HintKind::kMultipleImage, 0, 3, "[eu] [comer]"),
-            Expected("COOPERATIVE_COMMUNICATION_SEND", "MULTIPLE_IMAGE_HINT_0_3_[eu]_[comer]"));
 }
 
 }  // namespace

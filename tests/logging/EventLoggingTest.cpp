@@ -237,23 +237,6 @@ TEST_F(EventLoggingTest, AWholeLoggingPeriodLineByLine) {
   EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(EventLoggingTest, APeriodWithoutEventsHoldsTheHeaderAndTheMetrics) {
-  StartLogging();
-  logging.End(std::nullopt);
-  const std::vector<std::string> lines = LogLines();
-  const std::vector<std::string> header = Header();
-  ASSERT_GT(lines.size(), header.size() + 2);
-  EXPECT_EQ(std::vector(lines.begin(), lines.begin() + 11), header);
-  EXPECT_EQ(lines[11], "$$$ End Body");
-  EXPECT_EQ(lines[12], "");
-  EXPECT_EQ(lines[13], "Tempo_Total_Escrita 0");
-  // Without the internal editor: no comparison with the keyboard and no
-  // final text.
-  EXPECT_EQ(lines[20], "Numero_Caracteres_Escritos 0");
-  EXPECT_EQ(lines.back(), "Texto_Area_Trabalho_Sintetizado 0");
-  EXPECT_EQ(lines.size(), 13u + 68u);
-}
-
 TEST_F(EventLoggingTest, PagesAndPeriodsOfTheProfileDecideWhatIsWritten) {
   // Not logging: no file, no line.
   settings.logEvents = 0;

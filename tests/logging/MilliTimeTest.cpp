@@ -2,29 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/logging/LoggingFixtures.h"
+
 namespace vorelio {
 namespace {
 
-// Sunday 6 December 2026, 00:27:17.042 in a zone at UTC.
-LocalTime WinterSunday() {
-  LocalTime time;
-  time.secondsSinceEpoch = 1796516837;
-  time.millisecond = 42;
-  time.year = 2026;
-  time.month = 12;
-  time.day = 6;
-  time.weekday = 0;
-  time.hour = 0;
-  time.minute = 27;
-  time.second = 17;
-  return time;
-}
-
 TEST(MilliTimeTest, FormsOfAManualClockTime) {
-  ManualClock clock(WinterSunday());
+  ManualClock clock(testing::SundayAt(17, 42));
   const CMilliTime time(clock);
-  EXPECT_EQ(time.SecondsSinceEpoch(), 1796516837);
-  EXPECT_EQ(time.Millisecond(), 42);
   EXPECT_EQ(time.ZoneMinutesWest() - 60 * time.Daylight(), 0);
   EXPECT_EQ(time.FileNameForm(), "Sun Dec 06 00:27:17 2026");
   EXPECT_EQ(time.FileNameFormWithoutColons(), "Sun Dec 06 00-27-17 2026");

@@ -5,24 +5,13 @@
 #include <filesystem>
 
 #include "TestSupport.h"
+#include "tests/logging/LoggingFixtures.h"
 
 namespace vorelio {
 namespace {
 
+using testing::SundayAt;
 using testing::TempFolder;
-
-// Sunday 6 December 2026, 00:27:17.
-LocalTime Sunday() {
-  LocalTime time;
-  time.secondsSinceEpoch = 1796516837;
-  time.year = 2026;
-  time.month = 12;
-  time.day = 6;
-  time.weekday = 0;
-  time.minute = 27;
-  time.second = 17;
-  return time;
-}
 
 class UserRecordTest : public ::testing::Test {
  protected:
@@ -30,7 +19,7 @@ class UserRecordTest : public ::testing::Test {
 
   TempFolder folder;
   RecordingMessageBox messages;
-  ManualClock clock{Sunday()};
+  ManualClock clock{SundayAt(17)};
   CUserRecord records{testing::DiskFiles(), messages, clock};
 };
 
@@ -39,9 +28,7 @@ TEST_F(UserRecordTest, RecordsAreAppendedAndReachTheFileAtOnce) {
   EXPECT_EQ(records.Path(), folder.File("Registos Configurador.xml"));
   records.RecordMenuCommand(32771);  // a command that is then refused is still recorded
   records.RecordDialogOpen(130);
-  LocalTime later = Sunday();
-  later.second = 59;
-  clock.Set(later);
+  clock.Set(SundayAt(59));
   records.RecordFeedback(3, "Dif\xED" "cil: <bot\xE3o> & cor");
   records.RecordDialogClose(130);
   EXPECT_EQ(Records(),

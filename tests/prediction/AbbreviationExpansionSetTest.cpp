@@ -20,6 +20,7 @@ std::map<std::string, std::string> AsMap(const CAbbreviationExpansionSet& set) {
 
 TEST(AbbreviationExpansionSetTest, ReadsWordThenTheRestOfTheLineAsItStands) {
   using namespace std::string_literals;
+  const std::string longExpansion(300, 'x');
   CAbbreviationExpansionSet set;
   set.ReadFrom(
       "end Rua  das Flores,   12  \n"  // inner and trailing blanks kept
@@ -29,39 +30,24 @@ TEST(AbbreviationExpansionSetTest, ReadsWordThenTheRestOfTheLineAsItStands) {
       "   tab\t\tcom tabula\xE7\xE3o\r\n"  // CRLF: only the CR goes
       "end outra morada\n"             // a later line replaces
       "Obg obrigado\n"
-      "nul abc\0def\n"                 // a NUL ends the line
-      "ultima sem fim de linha"s);
+      "nul abc\0def\n"s +             // a NUL ends the line
+      "longa " + longExpansion +       // read whole
+      "\nultima sem fim de linha");
   const std::map<std::string, std::string> expected = {
       {"end", "outra morada"},
       {"tab", "com tabula\xE7\xE3o"},
       {"Obg", "obrigado"},
       {"nul", "abc"},
+      {"longa", longExpansion},
       {"ultima", "sem fim de linha"}};
   EXPECT_EQ(AsMap(set), expected);
   EXPECT_FALSE(set.Modified());
+  EXPECT_EQ(set.Expansion("obg"), nullptr);  // lookup is case-sensitive
 
   CAbbreviationExpansionSet spaces;
   spaces.ReadFrom("m Rua  das Flores,   12  \n");
   ASSERT_NE(spaces.Expansion("m"), nullptr);
   EXPECT_EQ(*spaces.Expansion("m"), "Rua  das Flores,   12  ");
-}
-
-TEST(AbbreviationExpansionSetTest, LookupIsCaseSensitive) {
-  CAbbreviationExpansionSet set;
-  set.ReadFrom("obg obrigado\n");
-  EXPECT_EQ(set.Expansion("OBG"), nullptr);
-  EXPECT_EQ(set.Expansion("Obg"), nullptr);
-  ASSERT_NE(set.Expansion("obg"), nullptr);
-  EXPECT_EQ(*set.Expansion("obg"), "obrigado");
-}
-
-TEST(AbbreviationExpansionSetTest, LongLinesAreReadWhole) {
-  const std::string expansion(300, 'x');
-  CAbbreviationExpansionSet set;
-  set.ReadFrom("longa " + expansion + "\ncurta y\n");
-  ASSERT_NE(set.Expansion("longa"), nullptr);
-  EXPECT_EQ(*set.Expansion("longa"), expansion);
-  EXPECT_EQ(set.Size(), 2u);
 }
 
 TEST(AbbreviationExpansionSetTest, SetRefusesWhatTheFileCouldNotGiveBack) {
@@ -103,17 +89,14 @@ TEST(AbbreviationExpansionSetTest, SavesOnlyWhenModifiedSortedAndAtomically) {
   EXPECT_EQ(AsMap(back), AsMap(set));
 }
 
-TEST(AbbreviationExpansionSetTest, MissingFileLeavesTheSetEmptyAndWritesNothing) {
+TEST(AbbreviationExpansionSetTest, AMissingFileWritesNothingAndAFailedSaveKeepsTheChanges) {
   TempFolder folder;
-  CAbbreviationExpansionSet set;
-  set.Load(testing::DiskFiles(), folder.File("ana.abr"));
-  EXPECT_EQ(set.Size(), 0u);
-  EXPECT_TRUE(set.Save());
+  CAbbreviationExpansionSet missing;
+  missing.Load(testing::DiskFiles(), folder.File("ana.abr"));
+  EXPECT_EQ(missing.Size(), 0u);
+  EXPECT_TRUE(missing.Save());
   EXPECT_FALSE(folder.Exists("ana.abr"));
-}
 
-TEST(AbbreviationExpansionSetTest, FailedSaveKeepsTheChangesForTheNextTry) {
-  TempFolder folder;
   CAbbreviationExpansionSet set;
   set.Load(testing::DiskFiles(), folder.File("falta/ana.abr"));  // a folder that does not exist
   ASSERT_TRUE(set.Set("a", "b"));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "PredictionTestDictionary.h"
 #include "TestSupport.h"
 #include "platform/sim/FaultyFileSystem.h"
 #include "platform/sim/MemoryFileSystem.h"
@@ -14,22 +15,13 @@
 namespace vorelio {
 namespace {
 
+using testing::NumberedWords;
 using testing::TempFolder;
 
 std::vector<std::string> Texts(std::span<const CDictionaryWord> handles) {
   std::vector<std::string> texts;
   for (const CDictionaryWord& handle : handles) texts.push_back(handle->text);
   return texts;
-}
-
-std::string ManyWords(int count) {
-  std::string contents;
-  char word[16];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(word, sizeof word, "w%06d 1\n", i);
-    contents += word;
-  }
-  return contents;
 }
 
 class DictionaryTest : public ::testing::Test {
@@ -123,7 +115,7 @@ TEST_F(DictionaryTest, PairFilesAreStreamsOfTriplesAcrossLineBreaks) {
 // Big pair files are read through a hash index of the table, small ones by
 // bisection: both must store the same pairs.
 TEST_F(DictionaryTest, PairLookupsAgreeForSmallAndLargeFiles) {
-  const std::string words = ManyWords(300);
+  const std::string words = NumberedWords(300);
   std::string pairs;
   for (int i = 0; i < 40; ++i) {
     char line[64];
@@ -225,17 +217,6 @@ TEST_F(DictionaryTest, AnEmptyUserSentenceIsNotWrittenBack) {
   EXPECT_EQ(folder.Read("ana.paf"), "");
 }
 
-TEST_F(DictionaryTest, AFailedSaveKeepsTheFlagAndThePreviousFile) {
-  Load({{"geral.pal", "a 10\n"}, {"ana.pal", "a 7\n"}});
-  dictionary.AddUserWord("a", 1);
-  // The folder becomes a file name that cannot be written through.
-  dictionary.Load(DictionaryFile::kUserWords, folder.File("missing/ana.pal"));
-  dictionary.AddUserWord("a", 1);
-  EXPECT_FALSE(dictionary.Save(DictionaryFile::kUserWords));
-  EXPECT_TRUE(dictionary.File(DictionaryFile::kUserWords).modified);
-  EXPECT_EQ(folder.Read("ana.pal"), "a 7\n");
-}
-
 TEST_F(DictionaryTest, UserAdditionsRespectLengthAndCapacityLimits) {
   dictionary.ReadGeneralWords("a 1\n");
   dictionary.AddUserWord(std::string(499, 'x'), 1);
@@ -252,7 +233,7 @@ TEST_F(DictionaryTest, UserAdditionsRespectLengthAndCapacityLimits) {
 
 TEST_F(DictionaryTest, AFullTableForgetsTheLeastUsedUserWordsOnlyWithAdaptation) {
   // Two slots short of capacity after the user words are merged.
-  const std::string general = ManyWords(CDictionary::kMaximumWords - 4);
+  const std::string general = NumberedWords(CDictionary::kMaximumWords - 4);
   const std::string user = "zz1 3\nzz2 1\n";
   Load({{"geral.pal", general}, {"ana.pal", user}}, /*adaptation=*/false);
   EXPECT_EQ(dictionary.FindWord("zz2")->userFrequency, 1);
@@ -268,7 +249,7 @@ TEST_F(DictionaryTest, AFullTableForgetsTheLeastUsedUserWordsOnlyWithAdaptation)
 
   // A full table takes no new user word, and general words beyond the
   // capacity are ignored.
-  adapting.Load(DictionaryFile::kGeneralWords, folder.Write("big.pal", ManyWords(CDictionary::kMaximumWords + 5)));
+  adapting.Load(DictionaryFile::kGeneralWords, folder.Write("big.pal", NumberedWords(CDictionary::kMaximumWords + 5)));
   EXPECT_EQ(adapting.WordCount(), CDictionary::kMaximumWords);
   adapting.AddUserWord("zzz", 1);
   EXPECT_TRUE(adapting.FindWord("zzz").IsNone());

@@ -2,6 +2,7 @@
 // temporary folder and loaded through the dictionary's own loaders.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "TestSupport.h"
@@ -23,6 +24,17 @@ struct DictionaryFiles {
   std::string userSentences;      // p.frs
   std::string userSentencePairs;  // p.paf
 };
+
+// A word file of `count` words "w000000", "w000001"... with one frequency.
+inline std::string NumberedWords(int count, int frequency = 1) {
+  std::string words;
+  char line[32];
+  for (int i = 0; i < count; ++i) {
+    std::snprintf(line, sizeof line, "w%06d %d\n", i, frequency);
+    words += line;
+  }
+  return words;
+}
 
 class TestDictionary {
  public:

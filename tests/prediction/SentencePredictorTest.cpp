@@ -40,9 +40,13 @@ std::vector<Ranked> Best(CSentencePredictor& predictor) {
   return result;
 }
 
-TEST(SentencePredictorTest, ScoresFrequencyAndPairTermsWithWeightOne) {
-  const TestDictionary dictionary(SentenceFiles());
+class SentencePredictorTest : public ::testing::Test {
+ protected:
+  const TestDictionary dictionary{SentenceFiles()};
   CSentencePredictor predictor;
+};
+
+TEST_F(SentencePredictorTest, ScoresFrequencyAndPairTermsWithWeightOne) {
   // P = ___: r_g = 100/1000 = 0.1, r_u = 0.
   // bom dia:          500/1000 = 0.5 + (60/100)/0.1 = 6   -> 6.5
   // bom dia a todos:  0.3                                 -> 0.3
@@ -58,9 +62,7 @@ TEST(SentencePredictorTest, ScoresFrequencyAndPairTermsWithWeightOne) {
   EXPECT_NEAR(best[2].score, 0.3, 1e-12);
 }
 
-TEST(SentencePredictorTest, NextSentenceAfterStartOfTextIsItsSuccessors) {
-  const TestDictionary dictionary(SentenceFiles());
-  CSentencePredictor predictor;
+TEST_F(SentencePredictorTest, NextSentenceAfterStartOfTextIsItsSuccessors) {
   // boa tarde: 0.1 + (40/100)/0.1 = 4.1; bom dia 6.5.
   std::vector<std::string> prefixes{""};
   predictor.PredictSentences(*dictionary, PredictionOptions{}, "___", prefixes);
@@ -73,9 +75,7 @@ TEST(SentencePredictorTest, NextSentenceAfterStartOfTextIsItsSuccessors) {
   EXPECT_NEAR(best[1].score, 4.1, 1e-12);
 }
 
-TEST(SentencePredictorTest, CaseAndBlanksDoNotMatterAndTheWholeSentenceIsLeftOut) {
-  const TestDictionary dictionary(SentenceFiles());
-  CSentencePredictor predictor;
+TEST_F(SentencePredictorTest, CaseAndBlanksDoNotMatterAndTheWholeSentenceIsLeftOut) {
   std::vector<std::string> typed{"  Bom   DIA"};
   predictor.PredictSentences(*dictionary, PredictionOptions{}, "  ___", typed);
   const std::vector<Ranked> best = Best(predictor);
@@ -91,9 +91,7 @@ TEST(SentencePredictorTest, CaseAndBlanksDoNotMatterAndTheWholeSentenceIsLeftOut
   EXPECT_EQ(predictor.Candidates().Count(), 0u);
 }
 
-TEST(SentencePredictorTest, CoefficientsDoNotChangeTheScores) {
-  const TestDictionary dictionary(SentenceFiles());
-  CSentencePredictor predictor;
+TEST_F(SentencePredictorTest, CoefficientsDoNotChangeTheScores) {
   std::vector<std::string> prefixes{"bo", ""};
   predictor.PredictSentences(*dictionary, PredictionOptions{}, "___", prefixes);
   const std::vector<Ranked> usual = Best(predictor);

@@ -46,10 +46,15 @@ PredictionOptions Options() {
   return options;
 }
 
-TEST(WordSuggestionsTest, SplitsWordsAndPictogramsAndAppliesTheWordRules) {
-  const TestDictionary dictionary(WordFiles());
+class WordSuggestionsTest : public ::testing::Test {
+ protected:
+  const TestDictionary dictionary{WordFiles()};
   CWordPredictor predictor;
-  WordSuggestions out{{"old"}, {"[old]"}};
+  WordSuggestions out;
+};
+
+TEST_F(WordSuggestionsTest, SplitsWordsAndPictogramsAndAppliesTheWordRules) {
+  out = {{"old"}, {"[old]"}};
   RequestWordSuggestions(*dictionary, predictor, Options(), "Cas", "", "Cas", out);
   // casamento (9 letters) is over the limit of 8 while casal still comes;
   // entries with a blank, a comma or a full stop are not single words.
@@ -59,10 +64,7 @@ TEST(WordSuggestionsTest, SplitsWordsAndPictogramsAndAppliesTheWordRules) {
   EXPECT_EQ(out.pictograms, (Texts{"[casa]", "[casa de banho]"}));
 }
 
-TEST(WordSuggestionsTest, TextBeforeCaretFindsPictogramsOfSeveralWords) {
-  const TestDictionary dictionary(WordFiles());
-  CWordPredictor predictor;
-  WordSuggestions out;
+TEST_F(WordSuggestionsTest, TextBeforeCaretFindsPictogramsOfSeveralWords) {
   RequestWordSuggestions(*dictionary, predictor, Options(), "d", "bom", "Bom  d", out);
   EXPECT_EQ(out.words, (Texts{"dia"}));
   EXPECT_EQ(out.pictograms, (Texts{"[bom dia]"}));
@@ -72,19 +74,13 @@ TEST(WordSuggestionsTest, TextBeforeCaretFindsPictogramsOfSeveralWords) {
   EXPECT_TRUE(out.pictograms.empty());
 }
 
-TEST(WordSuggestionsTest, EmptyPreviousWordPredictsFromStartOfText) {
-  const TestDictionary dictionary(WordFiles());
-  CWordPredictor predictor;
-  WordSuggestions out;
+TEST_F(WordSuggestionsTest, EmptyPreviousWordPredictsFromStartOfText) {
   RequestWordSuggestions(*dictionary, predictor, Options(), "", "", "", out);
   EXPECT_EQ(out.words, (Texts{"bom"}));
   EXPECT_EQ(out.pictograms, (Texts{"[casa]"}));
 }
 
-TEST(WordSuggestionsTest, UnwantedLettersAndSequencesDropCandidates) {
-  const TestDictionary dictionary(WordFiles());
-  CWordPredictor predictor;
-  WordSuggestions out;
+TEST_F(WordSuggestionsTest, UnwantedLettersAndSequencesDropCandidates) {
   PredictionOptions options = Options();
   options.unwantedLetters = "o";
   RequestWordSuggestions(*dictionary, predictor, options, "cas", "", "cas", out);
@@ -122,10 +118,15 @@ DictionaryFiles SentenceFiles() {
   return files;
 }
 
-TEST(SentenceSuggestionsTest, PlainSentencesAndPictogramRowsFromTypedWords) {
-  const TestDictionary dictionary(SentenceFiles());
+class SentenceSuggestionsTest : public ::testing::Test {
+ protected:
+  const TestDictionary dictionary{SentenceFiles()};
   CSentencePredictor predictor;
-  SentenceSuggestions out{{"old"}, {"old"}};
+  SentenceSuggestions out;
+};
+
+TEST_F(SentenceSuggestionsTest, PlainSentencesAndPictogramRowsFromTypedWords) {
+  out = {{"old"}, {"old"}};
   // Prefixes "bom di" and "[bom] [di". Sentences longer than 20 letters are
   // left out unless made of pictograms; the mixed one is dropped; "[bom dia]"
   // repeats "[bom] [dia]" by name.
@@ -135,10 +136,7 @@ TEST(SentenceSuggestionsTest, PlainSentencesAndPictogramRowsFromTypedWords) {
             (Texts{"[bom] [dia]", "[bom] [dia] [amigo]", "[bom] [dia] [a] [todos] [os] [amigos]"}));
 }
 
-TEST(SentenceSuggestionsTest, TypedPictogramsAlsoLookForTheirWordsAndRows) {
-  const TestDictionary dictionary(SentenceFiles());
-  CSentencePredictor predictor;
-  SentenceSuggestions out;
+TEST_F(SentenceSuggestionsTest, TypedPictogramsAlsoLookForTheirWordsAndRows) {
   // Mixed: "[bom] di", "bom di", "[bom] [di".
   RequestSentenceSuggestions(*dictionary, predictor, Options(), "[bom] di", "x", out);
   EXPECT_EQ(out.sentences, (Texts{"bom dia"}));
@@ -151,10 +149,7 @@ TEST(SentenceSuggestionsTest, TypedPictogramsAlsoLookForTheirWordsAndRows) {
             (Texts{"[bom] [dia] [amigo]", "[bom] [dia] [a] [todos] [os] [amigos]"}));
 }
 
-TEST(SentenceSuggestionsTest, NothingTypedGivesTheSuccessorsOfThePreviousSentence) {
-  const TestDictionary dictionary(SentenceFiles());
-  CSentencePredictor predictor;
-  SentenceSuggestions out;
+TEST_F(SentenceSuggestionsTest, NothingTypedGivesTheSuccessorsOfThePreviousSentence) {
   RequestSentenceSuggestions(*dictionary, predictor, Options(), "   ", "  ", out);
   EXPECT_EQ(out.sentences, (Texts{"bom dia"}));
   EXPECT_EQ(out.pictogramSentences, (Texts{"[bom] [dia]"}));
@@ -165,24 +160,19 @@ TEST(SentenceSuggestionsTest, NothingTypedGivesTheSuccessorsOfThePreviousSentenc
   EXPECT_TRUE(out.pictogramSentences.empty());
 }
 
-TEST(SentenceSuggestionsTest, TheEmptySentenceIsNoSuggestion) {
+TEST_F(SentenceSuggestionsTest, TheEmptySentenceIsNoSuggestion) {
   // A general line of blanks loads as the empty sentence; here it is the
   // most frequent successor of "___".
   DictionaryFiles files = SentenceFiles();
   files.sentences = "| 300\n" + files.sentences;
   files.sentencePairs += "___ | 9\n";
-  const TestDictionary dictionary(files);
-  CSentencePredictor predictor;
-  SentenceSuggestions out;
-  RequestSentenceSuggestions(*dictionary, predictor, Options(), "", "", out);
+  const TestDictionary withEmpty(files);
+  RequestSentenceSuggestions(*withEmpty, predictor, Options(), "", "", out);
   EXPECT_EQ(out.sentences, (Texts{"bom dia"}));
   EXPECT_EQ(out.pictogramSentences, (Texts{"[bom] [dia]"}));
 }
 
-TEST(SentenceSuggestionsTest, UnwantedSequencesDropSentences) {
-  const TestDictionary dictionary(SentenceFiles());
-  CSentencePredictor predictor;
-  SentenceSuggestions out;
+TEST_F(SentenceSuggestionsTest, UnwantedSequencesDropSentences) {
   PredictionOptions options = Options();
   options.unwantedSequences = "amig";
   RequestSentenceSuggestions(*dictionary, predictor, options, "bom di", "", out);

@@ -141,30 +141,6 @@ TEST_F(AdaptationCommandsTest, LockedSystemRefusesBothCommands) {
   EXPECT_FALSE(folder.Exists("ClipboardFile.tmp"));
 }
 
-TEST_F(AdaptationCommandsTest, TextFileIsLearnedAndConfirmed) {
-  const std::string path = folder.Write("t.txt", "Bom dia.\n");
-  EXPECT_EQ(AdaptFromTextFile(dictionary, path, true, messages), AdaptationResult::kLearned);
-  EXPECT_EQ(messages.messages, std::vector<std::string>{std::string(kUserVocabularyLearnedMessage)});
-  EXPECT_EQ(LearnedBy(dictionary).sentences.count("bom dia."), 1u);
-  EXPECT_EQ(AdaptFromTextFile(dictionary, folder.File("nada.txt"), true, messages),
-            AdaptationResult::kUnreadableFile);
-  EXPECT_EQ(messages.messages.size(), 1u);
-}
-
-TEST_F(AdaptationCommandsTest, ClipboardTextIsCopiedLearnedAndConfirmed) {
-  clipboard.text = "Ol\xE1 mundo.";
-  EXPECT_EQ(AdaptFromClipboard(dictionary, clipboard, folder.Path(), true, messages),
-            AdaptationResult::kLearned);
-  EXPECT_EQ(folder.Read("ClipboardFile.tmp"), "Ol\xE1 mundo.");
-  EXPECT_EQ(LearnedBy(dictionary).words.count("ol\xE1"), 1u);
-  EXPECT_EQ(messages.messages, std::vector<std::string>{std::string(kUserVocabularyLearnedMessage)});
-
-  clipboard.text.reset();
-  EXPECT_EQ(AdaptFromClipboard(dictionary, clipboard, folder.Path(), true, messages),
-            AdaptationResult::kNoText);
-  EXPECT_EQ(messages.messages.size(), 1u);
-}
-
 TEST_F(AdaptationCommandsTest, ClipboardTextOfTenThousandCharactersDoesNotReachTheDictionary) {
   folder.Write("ClipboardFile.tmp", "anterior");
   std::string text;
@@ -181,7 +157,9 @@ TEST_F(AdaptationCommandsTest, ClipboardTextOfTenThousandCharactersDoesNotReachT
   clipboard.text = text.substr(0, kClipboardTextLimit - 1);
   EXPECT_EQ(AdaptFromClipboard(dictionary, clipboard, folder.Path(), true, messages),
             AdaptationResult::kLearned);
+  EXPECT_EQ(folder.Read("ClipboardFile.tmp"), *clipboard.text);  // learned through its copy
   EXPECT_GT(LearnedBy(dictionary).words["longo"], 1000);
+  EXPECT_EQ(messages.messages, std::vector<std::string>{std::string(kUserVocabularyLearnedMessage)});
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace vorelio {
 namespace {
 
 using testing::DictionaryFiles;
+using testing::NumberedWords;
 using testing::TestDictionary;
 
 // General words, F_g = 10000:   user words, F_u = 100:
@@ -69,9 +70,13 @@ std::vector<std::string> CandidateTexts(const CWordPredictor& predictor) {
   return texts;
 }
 
-TEST(WordPredictorTest, ScoresAddTheThreePassesAfterAPreviousWord) {
-  const TestDictionary dictionary(SmallFiles());
+class WordPredictorTest : public ::testing::Test {
+ protected:
+  const TestDictionary dictionary{SmallFiles()};
   CWordPredictor predictor;
+};
+
+TEST_F(WordPredictorTest, ScoresAddTheThreePassesAfterAPreviousWord) {
   // P = o: r_g = 4000/10000 = 0.4, r_u = 80/100 = 0.8, class art: r_c = 0.5.
   //           word pass                 pair pass                          class pass
   // casa:     1000/10000         = 0.1   100*(50/1000)/0.4 = 12.5           (800/1000)/0.5 = 1.6
@@ -96,9 +101,7 @@ TEST(WordPredictorTest, ScoresAddTheThreePassesAfterAPreviousWord) {
   for (const CDictionaryWordScore& c : predictor.Candidates()) EXPECT_EQ(c.score, 0.0);
 }
 
-TEST(WordPredictorTest, PreviousWordWithoutGeneralFrequencyGivesNoGeneralPairTerm) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, PreviousWordWithoutGeneralFrequencyGivesNoGeneralPairTerm) {
   // P = ver: general frequency 0, so the general pair (ver casa 100) adds
   // nothing; the user part is 1000 * (90/100) / (10/100) = 9000. Class verbo
   // has no pair with nome: class term 0.
@@ -112,9 +115,7 @@ TEST(WordPredictorTest, PreviousWordWithoutGeneralFrequencyGivesNoGeneralPairTer
   EXPECT_NEAR(Best(predictor)[0].score, 9000.1, 1e-9);
 }
 
-TEST(WordPredictorTest, UnknownOrClasslessPreviousWordAddsOnlyTheWordPass) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, UnknownOrClasslessPreviousWordAddsOnlyTheWordPass) {
   for (std::string_view previous : {"", "inexistente"}) {
     predictor.PredictWords(*dictionary, DistinctCoefficients(), previous, "cas");
     const std::vector<Ranked> best = Best(predictor);
@@ -128,9 +129,7 @@ TEST(WordPredictorTest, UnknownOrClasslessPreviousWordAddsOnlyTheWordPass) {
   }
 }
 
-TEST(WordPredictorTest, NextWordAfterStartOfTextIsTheSuccessorsOfStartOfText) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, NextWordAfterStartOfTextIsTheSuccessorsOfStartOfText) {
   // P = ___: r_g = 1000/10000 = 0.1, r_u = 0 (no user pair term), no class.
   // a: 0.289 + 100*(300/1000)/0.1 = 300.289
   // o: 0.4 + 10*80/100 + 100*(500/1000)/0.1 = 508.4
@@ -150,9 +149,7 @@ TEST(WordPredictorTest, NextWordAfterStartOfTextIsTheSuccessorsOfStartOfText) {
   EXPECT_TRUE(Best(predictor).empty());
 }
 
-TEST(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
-  const TestDictionary dictionary(SmallFiles());
-  CWordPredictor predictor;
+TEST_F(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
   std::vector<std::string> prefixes{"CASA", "", "Cas", "zzz"};
   predictor.PredictWords(*dictionary, DistinctCoefficients(), "o", prefixes);
   EXPECT_EQ(prefixes, (std::vector<std::string>{"casa", "", "cas", "zzz"}));
@@ -178,39 +175,7 @@ TEST(WordPredictorTest, PrefixListConcatenatesContributionsAndKeepsDuplicates) {
   EXPECT_TRUE(predictor.Candidates().Count() == 0);
 }
 
-// Builds a word file of `count` words "w000000", "w000001"... with one
-// frequency.
-std::string NumberedWords(int count, int frequency) {
-  std::string words;
-  char line[32];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(line, sizeof line, "w%06d %d\n", i, frequency);
-    words += line;
-  }
-  return words;
-}
-
-TEST(WordPredictorTest, ZeroCoefficientsListTheFirstHundredLastGatheredFirst) {
-  DictionaryFiles files;
-  files.words = NumberedWords(150, 7);
-  const TestDictionary dictionary(files);
-  PredictionOptions zero;
-  zero.wordFrequencyCoefficient = zero.userWordFrequencyCoefficient = 0;
-  zero.wordPairCoefficient = zero.userWordPairCoefficient = zero.wordClassCoefficient = 0;
-  CWordPredictor predictor;
-  predictor.PredictWords(*dictionary, zero, "", "w");
-  ASSERT_EQ(predictor.Candidates().Count(), 150u);
-  const std::vector<Ranked> best = Best(predictor, 100);
-  ASSERT_EQ(best.size(), 100u);
-  for (int i = 0; i < 100; ++i) {
-    char expected[16];
-    std::snprintf(expected, sizeof expected, "w%06d", 99 - i);
-    EXPECT_EQ(best[i].text, expected);
-    EXPECT_EQ(best[i].score, 0.0);
-  }
-}
-
-TEST(WordPredictorTest, GatheringStopsWhenTheCandidateSetIsFull) {
+TEST(WordPredictorLimitsTest, GatheringStopsWhenTheCandidateSetIsFull) {
   DictionaryFiles files;
   files.words = NumberedWords(100010, 1);
   const TestDictionary dictionary(files);
@@ -224,7 +189,7 @@ TEST(WordPredictorTest, GatheringStopsWhenTheCandidateSetIsFull) {
   EXPECT_EQ(predictor.Ranked().Count(), 100000u);
 }
 
-TEST(WordPredictorTest, PairTermsComeFromTheFirstTenThousandSuccessorRecords) {
+TEST(WordPredictorLimitsTest, PairTermsComeFromTheFirstTenThousandSuccessorRecords) {
   // w000000 is followed by the 10009 words after it; its records hold only
   // the first 10000 of them, so the last nine get no pair term.
   DictionaryFiles files;

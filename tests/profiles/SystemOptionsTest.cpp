@@ -60,7 +60,6 @@ TEST(SystemOptions, WritesTheTenLinesInTheirOrder) {
   EXPECT_EQ(read.Contents(), options.Contents());
   EXPECT_EQ(read.CooperationServer(), "sala de aula");
   EXPECT_FALSE(read.Changed());
-  EXPECT_EQ(CSystemOptions().Contents().substr(0, 22), "ADAPTACAO_CONTEXTO 0\nM");
 }
 
 TEST(SystemOptions, ReadsThePriorityListAndForgivesMalformedLines) {
@@ -133,15 +132,6 @@ TEST(SystemChangesLock, OnlyTheExactPasswordUnlocks) {
   EXPECT_TRUE(CheckSystemPassword("$TolvameX4$", messages));
   EXPECT_EQ(messages.messages,
             (Strings{std::string(kLocked), "Senha incorrecta!", "Senha incorrecta!"}));
-}
-
-TEST(CommandGuards, KeyboardEditingBlocksTheCommand) {
-  RecordingMessageBox messages;
-  EXPECT_TRUE(KeyboardNotBeingEdited(false, messages));
-  EXPECT_FALSE(KeyboardNotBeingEdited(true, messages));
-  EXPECT_EQ(messages.messages,
-            Strings{"Por favor termine a edi\xE7\xE3o do teclado de ecr\xE3 antes de realizar "
-                    "esta opera\xE7\xE3o."});
 }
 
 TEST(PriorityListModel, AddRemoveAndMoveWithTheirMessages) {

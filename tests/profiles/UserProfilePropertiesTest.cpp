@@ -30,13 +30,6 @@ std::vector<std::string> Lines(std::string_view contents) {
   return lines;
 }
 
-TEST(UserProfileOptionTable, HasNinetyNineDistinctKeys) {
-  const auto keys = UserProfileOptionKeys();
-  ASSERT_EQ(keys.size(), 99u);
-  for (const UserProfileOptionKey& option : keys)
-    EXPECT_EQ(FindUserProfileOptionKey(option.key), &option) << option.key;
-}
-
 TEST(UserProfileOptionsFile, WritesEveryKeyInTableOrderWithItsFormat) {
   CUserProfileProperties properties;
   properties.options.fontFace = "Times New Roman";
@@ -199,7 +192,6 @@ TEST(UserProfileProperties, OptionsByKeyAreStrictAndUseTheFileForm) {
 
 TEST(UserProfileProperties, PredictionReadsTheProfilesOwnOptions) {
   CUserProfileProperties properties;
-  EXPECT_EQ(static_cast<const PredictionOptions&>(properties.options), PredictionOptions{});
   properties.ReadFrom(
       "COEFICIENTE_FREQUENCIA_PALAVRA 70\nCOEFICIENTE_CLASSE_PALAVRA 20\n"
       "LETRAS_NAO_PRETENDIDAS k;;;w\nNUMERO_MAXIMO_FRASES_PREDITAS 2\nADAPTACAO_UTILIZADOR 1\n");
@@ -209,18 +201,12 @@ TEST(UserProfileProperties, PredictionReadsTheProfilesOwnOptions) {
   EXPECT_EQ(prediction.unwantedLetters, "k w");
   EXPECT_EQ(prediction.maxSentenceSuggestions, 2);
   EXPECT_TRUE(prediction.LearnsFromUser());
-  EXPECT_EQ(prediction.maxWordLetters, 14);
   EXPECT_EQ(properties.GetOption("NUMERO_MAXIMO_FRASES_PREDITAS"), "2");
-}
-
-TEST(UserProfileProperties, LearningIsOnOnlyAtOne) {
-  CUserProfileProperties properties;
+  // Learning is on at 1 only.
   for (const char* value : {"0", "2", "-1", "x"}) {
     properties.ReadFrom(std::string("ADAPTACAO_UTILIZADOR ") + value + "\n");
     EXPECT_FALSE(properties.options.LearnsFromUser()) << value;
   }
-  properties.ReadFrom("ADAPTACAO_UTILIZADOR 1\n");
-  EXPECT_TRUE(properties.options.LearnsFromUser());
 }
 
 // A count that sizes the lists is held to what the engine can give, so a

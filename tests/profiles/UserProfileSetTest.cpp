@@ -24,11 +24,8 @@ class UserProfileSetTest : public ::testing::Test {
  protected:
   UserProfileSetTest() {
     folder.Write("geral.pal", "casa 10\ncarro 5\n");
-    folder.Write("geral.par", "");
-    folder.Write("geral.cg", "");
-    folder.Write("geral.pcg", "");
+    for (const char* name : {"geral.par", "geral.cg", "geral.pcg", "geral.paf"}) folder.Write(name, "");
     folder.Write("geral.frs", "bom dia 3\n");
-    folder.Write("geral.paf", "");
     WriteUserFiles("generico");
     folder.Write("generico.cfg", "NOME_TECLADO Grande\n");
   }
