@@ -170,7 +170,6 @@ TEST_F(OnScreenKeyboardWidgetTest, GapsAndInactiveKeysPostNothingAndAnInactiveKe
   Click(QPoint(c.left() - 1, c.center().y()));  // the group gap
   Click(QPoint(a.center().x(), a.top() - 1));   // the line gap above
   Click(RectOf(kInactive).center());
-  Mouse(QEvent::MouseButtonDblClick, RectOf(kInactive).center());
   EXPECT_EQ(Posted(), "");
   EXPECT_EQ(widget_->PressedKey(), std::nullopt);
 
