@@ -1,14 +1,17 @@
 // Helpers of the GUI tests: keys drawn into images, pixels compared, test
-// pictures made and saved as bitmaps.
+// pictures made and saved as bitmaps, modal dialogs answered.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -130,6 +133,19 @@ inline std::shared_ptr<const KeyPicture> PictureOf(QImage image) {
 inline bool Near(QRgb a, QRgb b, int tolerance = 8) {
   return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
          std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+// Once the next modal dialog of type D is shown, calls `act` on it (which
+// should close it). Checks again until it appears.
+template <typename D>
+void WhenShown(std::function<void(D&)> act) {
+  QTimer::singleShot(0, [act] {
+    if (auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget())) {
+      act(*dialog);
+      return;
+    }
+    WhenShown<D>(act);
+  });
 }
 
 }  // namespace vorelio::testing

@@ -62,8 +62,6 @@ TEST_F(KeyPaintStateOfTest, SymbolAndLinkKeysInTheirColours) {
   const KeyRect& rect = keyboard_->Key(kSymbolKey)->Rect();
   EXPECT_EQ(QSize(symbol.width, symbol.height), QSize(rect.width, rect.height));
   EXPECT_GT(symbol.width, 0);
-  EXPECT_EQ(symbol.type, KeyType::kNormal);
-  EXPECT_TRUE(symbol.active);
   EXPECT_EQ(symbol.symbol, KeySymbol::kEnter);
   EXPECT_FALSE(symbol.opensKeyboard);
   // The profile's colours, swapped when lit; the suggestion colour and font.
@@ -71,8 +69,7 @@ TEST_F(KeyPaintStateOfTest, SymbolAndLinkKeysInTheirColours) {
                        symbol.highlightBackgroundColour, symbol.highlightTextColour,
                        symbol.suggestionBackgroundColour),
             std::tuple(kBlue, kWhite, kWhite, kBlue, kGreen));
-  EXPECT_EQ(symbol.fontFace, "Verdana");
-  EXPECT_EQ(symbol.fontSize, 16);
+  EXPECT_EQ(std::pair(symbol.fontFace, symbol.fontSize), std::pair(std::string("Verdana"), 16));
   EXPECT_EQ(symbol.pictogramHeight, 64);  // the keyboard's own, not the profile's 50
   EXPECT_FALSE(symbol.hovered || symbol.highlighted || symbol.editMode || symbol.marker);
 
@@ -85,7 +82,6 @@ TEST_F(KeyPaintStateOfTest, SymbolAndLinkKeysInTheirColours) {
 
 TEST_F(KeyPaintStateOfTest, PictogramAndSuggestionKeysShowWhatTheyHold) {
   const KeyPaintState pictogram = StateOf(kPictogramKey);
-  EXPECT_EQ(pictogram.type, KeyType::kPictogram);
   EXPECT_EQ(pictogram.caption, "pao fresco");
   ASSERT_NE(pictogram.picture, nullptr);
   EXPECT_EQ(pictogram.picture, keyboard_->Key(kPictogramKey)->Picture());
@@ -96,7 +92,6 @@ TEST_F(KeyPaintStateOfTest, PictogramAndSuggestionKeysShowWhatTheyHold) {
   key.SetHighlighted(true);
   key.SetMarker(true);
   const KeyPaintState suggestion = StateOf(kSuggestionKey);
-  EXPECT_EQ(suggestion.type, KeyType::kWordSuggestion);
   EXPECT_EQ(suggestion.suggestion, "casa");
   EXPECT_TRUE(suggestion.highlighted && suggestion.marker);
   EXPECT_FALSE(suggestion.editMode);
@@ -113,9 +108,8 @@ TEST_F(KeyPaintStateOfTest, FillAndPictogramHeightFollowThePresentation) {
   keyboard_->SetPresentation(presentation);
   keyboard_->SetKeyHeights(0, 0);
   const KeyPaintState state = StateOf(kSymbolKey);
-  EXPECT_TRUE(state.gradientFill);
-  EXPECT_EQ(state.gradientAngle, 30);
-  EXPECT_EQ(state.backgroundColour2, kRed);
+  EXPECT_EQ(std::tuple(state.gradientFill, state.gradientAngle, state.backgroundColour2),
+            std::tuple(true, 30, kRed));
   EXPECT_EQ(state.pictogramHeight, 50);  // the keyboard sets none now
 }
 

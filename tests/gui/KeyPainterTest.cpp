@@ -14,14 +14,33 @@ void ExpectOnly(const QImage& image, const KeyPaintState& key, QRgb colour) {
   EXPECT_EQ(BoundsOfOtherThan(image, kOutside.rgb()), inside);
 }
 
+// The key alone, out of an image made by Draw.
+QImage KeyArea(const QImage& image, const KeyPaintState& key) {
+  return image.copy(10, 10, key.width, key.height);
+}
+
+// Where the key drawn differs from `background`, in key coordinates.
+QRect DrawnBounds(const KeyPaintState& key, QRgb background) {
+  return BoundsOfOtherThan(KeyArea(Draw(key), key), background);
+}
+
+// The key drawn with the press feedback over it.
+QImage DrawPressed(const KeyPaintState& key) {
+  QImage image = Draw(key);
+  QPainter painter(&image);
+  painter.translate(10, 10);
+  PaintPressFeedback(painter, key);
+  return image;
+}
+
 TEST(KeyPainterTest, BackgroundFollowsTypeStateAndFill) {
   KeyPaintState key = TestKey();
   ExpectOnly(Draw(key), key, Rgb(kBlue));
-  key.hovered = true;
-  ExpectOnly(Draw(key), key, Rgb(kYellow));
-  key.hovered = false;
-  key.highlighted = true;
-  ExpectOnly(Draw(key), key, Rgb(kYellow));
+  for (const bool hovered : {true, false}) {  // hovered or highlighted
+    key.hovered = hovered;
+    key.highlighted = !hovered;
+    ExpectOnly(Draw(key), key, Rgb(kYellow));
+  }
 
   // The suggestion background, for the four suggestion types only.
   for (KeyType type : {KeyType::kWordSuggestion, KeyType::kSentenceSuggestion,
@@ -86,7 +105,7 @@ TEST(KeyPainterTest, ShortLabelsAreCentredOnOneLineAndLongOnesWrapFromTheCorner)
   KeyPaintState key = TestKey();
   key.label = "Sim";
   QImage image = Draw(key);
-  QRect text = BoundsOfOtherThan(image.copy(10, 10, key.width, key.height), Rgb(kBlue));
+  QRect text = BoundsOfOtherThan(KeyArea(image, key), Rgb(kBlue));
   ASSERT_FALSE(text.isEmpty());
   EXPECT_LE(std::abs(text.left() - (key.width - 1 - text.right())), 2) << "centred across";
   EXPECT_LE(std::abs(text.top() - (key.height - 1 - text.bottom())), 4) << "centred down";
@@ -94,13 +113,12 @@ TEST(KeyPainterTest, ShortLabelsAreCentredOnOneLineAndLongOnesWrapFromTheCorner)
 
   key.highlighted = true;  // the same text in the highlight text colour
   image = Draw(key);
-  EXPECT_EQ(BoundsOfOtherThan(image.copy(10, 10, key.width, key.height), Rgb(kYellow)), text);
+  EXPECT_EQ(BoundsOfOtherThan(KeyArea(image, key), Rgb(kYellow)), text);
   EXPECT_GT(CountOf(image, text.translated(10, 10), Rgb(kBlack)), 0);
 
   key = TestKey();
   key.label = "Bom dia a todos";
-  image = Draw(key).copy(10, 10, key.width, key.height);
-  text = BoundsOfOtherThan(image, Rgb(kBlue));
+  text = DrawnBounds(key, Rgb(kBlue));
   const int lineHeight = QFontMetrics(KeyFont("Arial", 14)).height();
   EXPECT_GE(text.left(), 10);
   EXPECT_LE(text.left(), 13);
@@ -109,7 +127,7 @@ TEST(KeyPainterTest, ShortLabelsAreCentredOnOneLineAndLongOnesWrapFromTheCorner)
   EXPECT_LE(text.right(), key.width - 10);
 
   key.label = "Ol\xe1!";  // a sentence of one word wraps too: from the corner
-  text = BoundsOfOtherThan(Draw(key).copy(10, 10, key.width, key.height), Rgb(kBlue));
+  text = DrawnBounds(key, Rgb(kBlue));
   EXPECT_LE(text.left(), 13);
   EXPECT_LT(text.bottom(), key.height / 2 + 4);
 }
@@ -121,7 +139,7 @@ TEST(KeyPainterTest, ASymbolReplacesTheLabel) {
   key.symbol = KeySymbol::kEnter;
   const QImage asSymbol = Draw(key);
   EXPECT_NE(asText, asSymbol);
-  const QRect drawn = BoundsOfOtherThan(asSymbol.copy(10, 10, 120, 60), Rgb(kBlue));
+  const QRect drawn = BoundsOfOtherThan(KeyArea(asSymbol, key), Rgb(kBlue));
   EXPECT_TRUE(QRect(0, 0, 120, 60).contains(drawn));
   EXPECT_GT(drawn.width(), 40);
   EXPECT_GT(CountOf(asSymbol, drawn.translated(10, 10), Rgb(kWhite)), 0) << "in the text colour";
@@ -140,8 +158,7 @@ TEST(KeyPainterTest, PictogramIsScaledWithMarginsAndCentred) {
   EXPECT_TRUE(Near(KeyPixel(image, 107, 42), qRgb(0, 255, 0)));
   EXPECT_TRUE(Near(KeyPixel(image, 107, 77), qRgb(0, 0, 255)));
   EXPECT_TRUE(Near(KeyPixel(image, 12, 77), qRgb(0, 0, 0)));
-  const QRect picture = BoundsOfOtherThan(image.copy(10, 10, 120, 120), Rgb(kBlue));
-  EXPECT_EQ(picture, QRect(10, 40, 100, 40));
+  EXPECT_EQ(BoundsOfOtherThan(KeyArea(image, key), Rgb(kBlue)), QRect(10, 40, 100, 40));
 
   // A caption takes its line and 8 pixels at the top; the picture is fitted
   // into the rest.
@@ -151,7 +168,7 @@ TEST(KeyPainterTest, PictogramIsScaledWithMarginsAndCentred) {
   captionFont.setPixelSize(80 / 8);
   const int top = QFontMetrics(captionFont).height() + 8;
   const int side = (120 - top) - 20;
-  image = Draw(key).copy(10, 10, 120, 120);
+  image = KeyArea(Draw(key), key);
   const QRect below = BoundsOfOtherThan(image.copy(0, top, 120, 120 - top), Rgb(kBlue));
   EXPECT_EQ(below, QRect((120 - side) / 2, 10, side, side));
   const QRect caption = BoundsOfOtherThan(image.copy(0, 0, 120, top), Rgb(kBlue));
@@ -178,7 +195,7 @@ TEST(KeyPainterTest, SuggestionKeysShowTheirTypeInEditModeAndTheirSuggestionOthe
   ExpectOnly(Draw(key), key, Rgb(kGreen));  // nothing suggested yet
 
   key.suggestion = "casa";
-  QRect text = BoundsOfOtherThan(Draw(key).copy(10, 10, 200, 60), Rgb(kGreen));
+  QRect text = DrawnBounds(key, Rgb(kGreen));
   EXPECT_GE(text.left(), 10);
   EXPECT_LE(text.left(), 13) << "left, inset by the margin";
   EXPECT_LE(std::abs(text.top() - (59 - text.bottom())), 4) << "vertically centred";
@@ -187,7 +204,7 @@ TEST(KeyPainterTest, SuggestionKeysShowTheirTypeInEditModeAndTheirSuggestionOthe
   // whatever the suggestion.
   key.editMode = true;
   const QImage editing = Draw(key);
-  text = BoundsOfOtherThan(editing.copy(10, 10, 200, 60), Rgb(kGreen));
+  text = BoundsOfOtherThan(KeyArea(editing, key), Rgb(kGreen));
   EXPECT_GE(text.top(), 10);
   EXPECT_LT(text.top(), 16);
   EXPECT_LT(text.height(), QFontMetrics(KeyFont("Arial", 14)).height());
@@ -198,7 +215,7 @@ TEST(KeyPainterTest, SuggestionKeysShowTheirTypeInEditModeAndTheirSuggestionOthe
   // Sentences wrap from the corner.
   sentenceKey.editMode = false;
   sentenceKey.suggestion = "Eu quero ir para casa agora";
-  text = BoundsOfOtherThan(Draw(sentenceKey).copy(10, 10, 200, 60), Rgb(kGreen));
+  text = DrawnBounds(sentenceKey, Rgb(kGreen));
   EXPECT_LE(text.left(), 13);
   EXPECT_GE(text.top(), 10);
   EXPECT_GT(text.height(), QFontMetrics(KeyFont("Arial", 14)).height());
@@ -208,8 +225,7 @@ TEST(KeyPainterTest, SuggestionKeysShowTheirTypeInEditModeAndTheirSuggestionOthe
   pictogram.type = KeyType::kPictogramSuggestion;
   pictogram.height = 120;
   pictogram.picture = PictureOf(Quarters(200, 100));
-  EXPECT_EQ(BoundsOfOtherThan(Draw(pictogram).copy(10, 10, 120, 120), Rgb(kGreen)),
-            QRect(10, 40, 100, 40));
+  EXPECT_EQ(DrawnBounds(pictogram, Rgb(kGreen)), QRect(10, 40, 100, 40));
 }
 
 TEST(KeyPainterTest, LinkTriangleSitsAtTheBottomLeft) {
@@ -220,8 +236,7 @@ TEST(KeyPainterTest, LinkTriangleSitsAtTheBottomLeft) {
   EXPECT_EQ(KeyPixel(image, 7, 49), Rgb(kYellow));
   EXPECT_EQ(KeyPixel(image, 7, 45), Rgb(kYellow));
   EXPECT_EQ(KeyPixel(image, 14, 49), Rgb(kYellow));
-  const QRect triangle = BoundsOfOtherThan(image.copy(10, 10, 120, 60), Rgb(kBlue));
-  EXPECT_EQ(triangle, QRect(6, 44, 11, 11));
+  EXPECT_EQ(BoundsOfOtherThan(KeyArea(image, key), Rgb(kBlue)), QRect(6, 44, 11, 11));
   // Lit keys show it in the key's background colour.
   key.hovered = true;
   image = Draw(key);
@@ -234,22 +249,17 @@ TEST(KeyPainterTest, MarkerIsABarAtTheRightEdge) {
   key.fontSize = 16;  // a bar 4 pixels wide: x 112-115, y 4-55
   key.marker = true;
   QImage image = Draw(key);
-  EXPECT_EQ(BoundsOfOtherThan(image.copy(10, 10, 120, 60), Rgb(kBlue)), QRect(112, 4, 4, 52));
+  EXPECT_EQ(BoundsOfOtherThan(KeyArea(image, key), Rgb(kBlue)), QRect(112, 4, 4, 52));
   EXPECT_EQ(CountOtherThan(image, QRect(122, 14, 4, 52), Rgb(kYellow)), 0) << "opaque";
   key.highlighted = true;
   image = Draw(key);
-  EXPECT_EQ(BoundsOfOtherThan(image.copy(10, 10, 120, 60), Rgb(kYellow)), QRect(112, 4, 4, 52));
+  EXPECT_EQ(BoundsOfOtherThan(KeyArea(image, key), Rgb(kYellow)), QRect(112, 4, 4, 52));
   EXPECT_EQ(KeyPixel(image, 113, 30), Rgb(kBlue));
 }
 
 TEST(KeyPainterTest, PressFeedbackIsATranslucentCircleInTheContrastingColour) {
   KeyPaintState key = TestKey();  // 120 x 60: a circle 48 across round (60, 30)
-  QImage image = Draw(key);
-  {
-    QPainter painter(&image);
-    painter.translate(10, 10);
-    PaintPressFeedback(painter, key);
-  }
+  QImage image = DrawPressed(key);
   // Yellow over blue at 70 of 255.
   const QRgb blend = qRgb(255 * 70 / 255, 255 * 70 / 255, 255 * 185 / 255);
   EXPECT_TRUE(Near(KeyPixel(image, 60, 30), blend, 2));
@@ -257,17 +267,11 @@ TEST(KeyPainterTest, PressFeedbackIsATranslucentCircleInTheContrastingColour) {
   EXPECT_TRUE(Near(KeyPixel(image, 60, 30 + 22), blend, 2));
   EXPECT_EQ(KeyPixel(image, 60 - 26, 30), Rgb(kBlue));
   EXPECT_EQ(KeyPixel(image, 60, 3), Rgb(kBlue));
-  EXPECT_EQ(BoundsOfOtherThan(image.copy(10, 10, 120, 60), Rgb(kBlue)), QRect(35, 5, 50, 50));
+  EXPECT_EQ(BoundsOfOtherThan(KeyArea(image, key), Rgb(kBlue)), QRect(35, 5, 50, 50));
 
   // On a lit key the circle takes the key's own background colour.
   key.highlighted = true;
-  image = Draw(key);
-  {
-    QPainter painter(&image);
-    painter.translate(10, 10);
-    PaintPressFeedback(painter, key);
-  }
-  EXPECT_TRUE(Near(KeyPixel(image, 60, 30), qRgb(185, 185, 70), 2));
+  EXPECT_TRUE(Near(KeyPixel(DrawPressed(key), 60, 30), qRgb(185, 185, 70), 2));
 }
 
 }  // namespace

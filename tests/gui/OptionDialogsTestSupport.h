@@ -1,19 +1,18 @@
 // What the option dialog tests share: a configurator record, a data folder,
-// recorded messages and a speech engine with two voices; and modal dialogs
-// answered from inside their event loop.
+// recorded messages and a speech engine with two voices.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
+#include <QListWidget>
 
-#include <functional>
 #include <string>
+#include <vector>
 
+#include "GuiTestSupport.h"
 #include "TestSupport.h"
 #include "gui/QtOptionDialogs.h"
+#include "gui/QtText.h"
 #include "logging/UserRecord.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -52,17 +51,11 @@ inline int CountRecords(const std::string& records, int id) {
   return count;
 }
 
-// Once the next modal dialog of type D is shown, calls `act` on it (which
-// should close it). Checks again until it appears.
-template <typename D>
-void WhenShown(std::function<void(D&)> act) {
-  QTimer::singleShot(0, [act] {
-    if (auto* dialog = dynamic_cast<D*>(QApplication::activeModalWidget())) {
-      act(*dialog);
-      return;
-    }
-    WhenShown<D>(act);
-  });
+// The texts of a list's rows, top to bottom.
+inline std::vector<std::string> RowTexts(const QListWidget& list) {
+  std::vector<std::string> texts;
+  for (int row = 0; row < list.count(); ++row) texts.push_back(FromQString(list.item(row)->text()));
+  return texts;
 }
 
 }  // namespace vorelio::testing

@@ -5,53 +5,44 @@
 
 #include "keyboards/PictogramLabel.h"
 
+#include <tuple>
+
 namespace vorelio {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-KeyOutput Kind(KeyOutputKind kind, std::string value, bool isKeyName = false) {
-  return {kind, std::move(value), isKeyName};
-}
-
-TEST(KeyOutputTest, EachKindWithItsValue) {
-  EXPECT_EQ(ClassifyKeyOutput("Numeros.tec"), Kind(KeyOutputKind::kKeyboard, "Numeros"));
-  EXPECT_EQ(ClassifyKeyOutput("Numeros.TEC"), Kind(KeyOutputKind::kKeyboard, "Numeros"));
-  EXPECT_EQ(ClassifyKeyOutput("{Ctrl+c Ctrl+v}"), Kind(KeyOutputKind::kKeySequence, "Ctrl+c Ctrl+v"));
-  EXPECT_EQ(ClassifyKeyOutput("[Limpar-Area-Trabalho]"),
-            Kind(KeyOutputKind::kCommand, "Limpar-Area-Trabalho"));
-  EXPECT_EQ(ClassifyKeyOutput("[Alterar-Perfil-Utilizador Ana]"),
-            Kind(KeyOutputKind::kCommand, "Alterar-Perfil-Utilizador Ana"));
-  EXPECT_EQ(ClassifyKeyOutput("C:\\Jogos\\xadrez.exe"),
-            Kind(KeyOutputKind::kProgram, "C:\\Jogos\\xadrez.exe"));
-  EXPECT_EQ(ClassifyKeyOutput("COMMAND.COM"), Kind(KeyOutputKind::kProgram, "COMMAND.COM"));
-  EXPECT_EQ(ClassifyKeyOutput("CAT_IMG_A\\sol.bmp:CAT_IMG_A\\lua.BMP"),
-            Kind(KeyOutputKind::kPictogram, "CAT_IMG_A\\sol.bmp:CAT_IMG_A\\lua.BMP"));
-  EXPECT_EQ(ClassifyKeyOutput("casa"), Kind(KeyOutputKind::kText, "casa"));
-  EXPECT_EQ(ClassifyKeyOutput(""), Kind(KeyOutputKind::kText, ""));
-}
-
-TEST(KeyOutputTest, TheFirstMatchingKindInOrderWins) {
-  EXPECT_EQ(ClassifyKeyOutput("{abrir}.tec").kind, KeyOutputKind::kKeyboard);
-  EXPECT_EQ(ClassifyKeyOutput("{corre.exe}").kind, KeyOutputKind::kKeySequence);
-  EXPECT_EQ(ClassifyKeyOutput("[x.exe]").kind, KeyOutputKind::kCommand);
-  EXPECT_EQ(ClassifyKeyOutput("[x.bmp]").kind, KeyOutputKind::kCommand);
-  EXPECT_EQ(ClassifyKeyOutput("imagem.bmp.exe").kind, KeyOutputKind::kProgram);
-  // Two characters at least: a lone brace is text.
-  EXPECT_EQ(ClassifyKeyOutput("{").kind, KeyOutputKind::kText);
-  EXPECT_EQ(ClassifyKeyOutput("{}"), Kind(KeyOutputKind::kKeySequence, ""));
-}
-
-TEST(KeyOutputTest, BlanksAroundAreIgnoredButTextKeepsThem) {
-  EXPECT_EQ(ClassifyKeyOutput("  Numeros.tec "), Kind(KeyOutputKind::kKeyboard, "Numeros"));
-  EXPECT_EQ(ClassifyKeyOutput(" [Sair-Aplica\xe7\xe3o]\t"),
-            Kind(KeyOutputKind::kCommand, "Sair-Aplica\xe7\xe3o"));
-  EXPECT_EQ(ClassifyKeyOutput(" "), Kind(KeyOutputKind::kText, " "));
+// {output, kind, value}: the first kind that matches, in this order, wins;
+// blanks around count for text alone.
+TEST(KeyOutputTest, EachKindWithItsValueAndTheFirstMatchingKindWins) {
+  using K = KeyOutputKind;
+  const std::tuple<std::string, KeyOutputKind, std::string> cases[] = {
+      {"Numeros.tec", K::kKeyboard, "Numeros"},
+      {"Numeros.TEC", K::kKeyboard, "Numeros"},
+      {"  Numeros.tec ", K::kKeyboard, "Numeros"},
+      {"{abrir}.tec", K::kKeyboard, "{abrir}"},
+      {"{Ctrl+c Ctrl+v}", K::kKeySequence, "Ctrl+c Ctrl+v"},
+      {"{corre.exe}", K::kKeySequence, "corre.exe"},
+      {"{}", K::kKeySequence, ""},
+      {"[Alterar-Perfil-Utilizador Ana]", K::kCommand, "Alterar-Perfil-Utilizador Ana"},
+      {" [Sair-Aplica\xe7\xe3o]\t", K::kCommand, "Sair-Aplica\xe7\xe3o"},
+      {"[x.exe]", K::kCommand, "x.exe"},
+      {"[x.bmp]", K::kCommand, "x.bmp"},
+      {"C:\\Jogos\\xadrez.exe", K::kProgram, "C:\\Jogos\\xadrez.exe"},
+      {"COMMAND.COM", K::kProgram, "COMMAND.COM"},
+      {"imagem.bmp.exe", K::kProgram, "imagem.bmp.exe"},
+      {"CAT_IMG_A\\sol.bmp:CAT_IMG_A\\lua.BMP", K::kPictogram, "CAT_IMG_A\\sol.bmp:CAT_IMG_A\\lua.BMP"},
+      {"casa", K::kText, "casa"},
+      {"{", K::kText, "{"},  // two characters at least
+      {" ", K::kText, " "},
+      {"", K::kText, ""}};
+  for (const auto& [output, kind, value] : cases)
+    EXPECT_EQ(ClassifyKeyOutput(output), (KeyOutput{kind, value, false})) << output;
 }
 
 TEST(KeyOutputTest, TextThatIsAProgramKeyNameIsTypedAsThatKey) {
   for (const char* name : {"Shift", "Cima", "Enter", "Tab", "CapsLock", "BkSp", "F11", "Num5"})
-    EXPECT_EQ(ClassifyKeyOutput(name), Kind(KeyOutputKind::kText, name, true)) << name;
+    EXPECT_EQ(ClassifyKeyOutput(name), (KeyOutput{KeyOutputKind::kText, name, true})) << name;
   EXPECT_TRUE(ClassifyKeyOutput(" Enter ").isKeyName);
   EXPECT_FALSE(ClassifyKeyOutput("enter").isKeyName);  // names are matched exactly
   EXPECT_FALSE(ClassifyKeyOutput("Ol\xe1").isKeyName);

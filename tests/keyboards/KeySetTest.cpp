@@ -12,28 +12,19 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(KeySetTest, AddRefusesTakenNamesAndCodes) {
+// Taken names and codes are refused by the randomized test below; these are
+// the refusals it never draws.
+TEST(KeySetTest, AddRefusesNoNameAndCodesOutsideTheFlagsAndReserveIgnoresUnknowns) {
   CKeySet keys;
   EXPECT_TRUE(keys.Add("Enter", 13, true));
-  EXPECT_FALSE(keys.Add("Enter", 14));       // name taken
-  EXPECT_FALSE(keys.Add("Return", 13));      // code taken
-  EXPECT_FALSE(keys.Add("", 15));            // no name
-  EXPECT_FALSE(keys.Add("Big", 256));        // outside the flag arrays
+  EXPECT_FALSE(keys.Add("", 15));
+  EXPECT_FALSE(keys.Add("Big", 256));
   EXPECT_FALSE(keys.Add("Negative", -1));
   EXPECT_EQ(keys.AllNames(), Names{"Enter"});
-  EXPECT_EQ(keys.CodeOf("Enter"), 13);
-  EXPECT_EQ(keys.NameOf(13), "Enter");
-  EXPECT_FALSE(keys.CodeOf("Return"));
-  EXPECT_FALSE(keys.NameOf(14));
   EXPECT_FALSE(keys.NameOf(1000));
-  EXPECT_TRUE(keys.InUse(13));
-  EXPECT_FALSE(keys.InUse(14));
   EXPECT_FALSE(keys.InUse(999));
   EXPECT_FALSE(keys.CodeOf("enter"));  // names match exactly
-}
 
-TEST(KeySetTest, ReserveAndReleaseAndCopies) {
-  CKeySet keys;
   keys.Add("Tab", 9);
   keys.Add("F11", 122);
   keys.Reserve("Tab");
@@ -54,7 +45,6 @@ TEST(KeySetTest, ProgramTableOrdersNamesByCode) {
   keys.Add("stale", 7);
   FillProgramKeySet(keys);
   EXPECT_FALSE(keys.CodeOf("stale"));  // filled from empty
-  EXPECT_EQ(keys.AllNames().size(), 18u + 12u + 10u + 10u + 26u);
 
   // Tab (9) before Pgup (33) before the numeric keypad and F11 (122).
   const Names expectedFree = {"Tab",  "Pgup", "Pgdown", "End",  "Home", "Ins",  "Del",
@@ -62,16 +52,12 @@ TEST(KeySetTest, ProgramTableOrdersNamesByCode) {
                               "Num7", "Num8", "Num9",   "F11",  "F12"};
   EXPECT_EQ(keys.FreeNames(), expectedFree);
 
-  EXPECT_EQ(keys.CodeOf("a"), 65);
+  // Letters and digits are characters; the others are not.
   EXPECT_EQ(keys.CodeOf("z"), 90);
-  EXPECT_EQ(keys.CodeOf("0"), 48);
-  EXPECT_EQ(keys.CodeOf("Esquerda"), 37);
-  EXPECT_EQ(keys.CodeOf("Cima"), 38);
-  EXPECT_EQ(keys.CodeOf("F10"), 121);
+  EXPECT_FALSE(keys.CodeOf("A"));
   EXPECT_TRUE(keys.IsCharacter(65));
   EXPECT_TRUE(keys.IsCharacter(57));
   EXPECT_FALSE(keys.IsCharacter(13));
-  EXPECT_FALSE(keys.CodeOf("A"));
 }
 
 // Random additions and reservations against a plain reference: a map from

@@ -47,14 +47,11 @@ class RecordingController : public MessageHandler {
       case WM_SCAN_KEY_SELECTED: entry = "KEY_SELECTED " + at.Text(); break;
       default: entry = "unexpected " + std::to_string(message); break;
     }
-    log_ += (log_.empty() ? "" : " ") + entry;
+    log += (log.empty() ? "" : " ") + entry;
     params.push_back(wParam);
   }
-  std::string Take() { return std::exchange(log_, {}); }
+  std::string log;
   std::vector<std::uintptr_t> params;
-
- private:
-  std::string log_;
 };
 
 // A keyboard, its scanner, and the loop that times and receives it.
@@ -86,7 +83,7 @@ class ScanRig : public MessageHandler {
     Wait(100);
     scanner.SwitchUp(switchNumber);
   }
-  std::string Posted() { return controller_.Take(); }
+  std::string Posted() { return std::exchange(controller_.log, {}); }
   std::string Lit() { return keyboard.TakeLog(); }
   const std::vector<std::uintptr_t>& Params() const { return controller_.params; }
 
@@ -104,26 +101,16 @@ class ScanRig : public MessageHandler {
 };
 
 TEST(KeyboardScannerTest, RegularAdvancesEachStepAndStopsAfterTheMaximumCycles) {
-  ScanRig rig(kThreeLines, Options("Regular", 100, 1000, 3));
-  rig.scanner.SwitchDown(1);
-  rig.Wait(100);
-  EXPECT_EQ(rig.Posted(), "");  // latency 100: the second tick
-  rig.Wait(100);
+  ScanRig rig(kThreeLines, Options("Regular", 0, 1000, 3));
+  rig.Press(1);  // the release does nothing in "Regular"
   EXPECT_EQ(rig.Posted(), "LINES_STARTED");
   EXPECT_EQ(rig.Lit(), "L0+");
-  EXPECT_EQ(rig.scanner.Level(), ScanLevel::kLines);
-  rig.scanner.SwitchUp(1);  // nothing in "Regular"
 
   // Two passes and most of the third: L1 L2 L0 L1 L2 L0 L1 L2.
-  int line = 0;
   for (int step = 0; step < 8; ++step) {
-    rig.Wait(900);
-    EXPECT_EQ(rig.Lit(), "") << step;  // ticks that change nothing light nothing
-    rig.Wait(100);
-    const int next = (line + 1) % 3;
-    EXPECT_EQ(rig.Lit(), "L" + std::to_string(line) + "- L" + std::to_string(next) + "+");
+    rig.Wait(1000);
+    EXPECT_EQ(rig.Lit(), "L" + std::to_string(step % 3) + "- L" + std::to_string((step + 1) % 3) + "+");
     EXPECT_EQ(rig.Posted(), "ADVANCED");
-    line = next;
   }
   // Back to the first line completes the third pass: scanning stops.
   rig.Wait(1000);
@@ -134,8 +121,7 @@ TEST(KeyboardScannerTest, RegularAdvancesEachStepAndStopsAfterTheMaximumCycles) 
   rig.Wait(5000);
   EXPECT_EQ(rig.Lit(), "");
 
-  rig.scanner.SwitchDown(1);  // starts again from the first line
-  rig.Wait(200);
+  rig.Press(1);  // starts again from the first line
   EXPECT_EQ(rig.Posted(), "LINES_STARTED");
   EXPECT_EQ(rig.Lit(), "L0+");
   EXPECT_EQ(rig.scanner.PressCount(1), 2);
@@ -190,6 +176,15 @@ TEST(KeyboardScannerTest, LatencyCountsWholeTicksAndOddValuesRoundUp) {
     rig.Wait(100);
     EXPECT_EQ(rig.scanner.Level(), ScanLevel::kLines) << latency;
   }
+
+  // A press released before its latency has passed is not a press at all.
+  ScanRig rig(kThreeLines, Options("Regular", 300));
+  rig.scanner.SwitchDown(1);
+  rig.Wait(200);
+  rig.scanner.SwitchUp(1);
+  rig.Wait(3000);
+  EXPECT_EQ(rig.Posted() + rig.Lit(), "");
+  EXPECT_EQ(rig.scanner.PressCount(1), 0);
 }
 
 TEST(KeyboardScannerTest, EveryElementStaysTheStepTimeRoundedUpToWholeTicks) {
@@ -211,17 +206,6 @@ TEST(KeyboardScannerTest, EveryElementStaysTheStepTimeRoundedUpToWholeTicks) {
     rig.Wait(100);
     EXPECT_EQ(rig.Lit(), "L1- L2+") << step;
   }
-}
-
-TEST(KeyboardScannerTest, APressShorterThanTheLatencyIsIgnored) {
-  ScanRig rig(kThreeLines, Options("Regular", 300));
-  rig.scanner.SwitchDown(1);
-  rig.Wait(200);
-  rig.scanner.SwitchUp(1);
-  rig.Wait(3000);
-  EXPECT_EQ(rig.Posted(), "");
-  EXPECT_EQ(rig.Lit(), "");
-  EXPECT_EQ(rig.scanner.PressCount(1), 0);
 }
 
 TEST(KeyboardScannerTest, SingleElementsAreSelectedAtOnce) {
@@ -263,6 +247,16 @@ TEST(KeyboardScannerTest, LinesAndGroupsWithoutKeysAreNotScanned) {
   EXPECT_EQ(rig.Lit(), "G1.1- G1.3+");
   rig.Wait(100);
   EXPECT_EQ(rig.Lit(), "G1.3- G1.1+");
+
+  // A keyboard without keys has nothing to scan; the press still counts.
+  for (const Shape& shape : {Shape{}, Shape{{0, 0}, {}}}) {
+    ScanRig empty(shape, Options("Regular", 0, 100));
+    empty.Press(1);
+    empty.Wait(1000);
+    EXPECT_EQ(empty.Posted() + empty.Lit(), "");
+    EXPECT_EQ(empty.scanner.Level(), ScanLevel::kIdle);
+    EXPECT_EQ(empty.scanner.PressCount(1), 1);
+  }
 }
 
 TEST(KeyboardScannerTest, SelectingAnInactiveKeyStopsWithoutAKeySelection) {
@@ -285,18 +279,6 @@ TEST(KeyboardScannerTest, SelectingAnInactiveKeyStopsWithoutAKeySelection) {
   single.Press(1);
   EXPECT_EQ(single.Posted(), "LINES_STARTED LINE_SELECTED 0 GROUP_SELECTED 0.0");
   EXPECT_EQ(single.scanner.Level(), ScanLevel::kIdle);
-}
-
-TEST(KeyboardScannerTest, AKeyboardWithoutKeysHasNothingToScan) {
-  for (const Shape& shape : {Shape{}, Shape{{0, 0}, {}}}) {
-    ScanRig rig(shape, Options("Regular", 0, 100));
-    rig.Press(1);
-    rig.Wait(1000);
-    EXPECT_EQ(rig.Posted(), "");
-    EXPECT_EQ(rig.Lit(), "");
-    EXPECT_EQ(rig.scanner.Level(), ScanLevel::kIdle);
-    EXPECT_EQ(rig.scanner.PressCount(1), 1);
-  }
 }
 
 TEST(KeyboardScannerTest, MaximumCyclesCountPassesAtEachLevel) {
@@ -323,9 +305,8 @@ TEST(KeyboardScannerTest, MaximumCyclesCountPassesAtEachLevel) {
   EXPECT_EQ(lines.scanner.Level(), ScanLevel::kGroups);
   lines.Wait(100);
   EXPECT_EQ(lines.scanner.Level(), ScanLevel::kIdle);
-}
 
-TEST(KeyboardScannerTest, NoPositiveMaximumScansUntilASelection) {
+  // No positive maximum: scanning goes on until a selection.
   for (int maxCycles : {0, -1}) {
     ScanRig rig(kThreeLines, Options("Regular", 0, 100, maxCycles));
     rig.Press(1);
@@ -391,12 +372,6 @@ TEST(KeyboardScannerTest, InverseMovesWhileSwitchOneIsHeldAndSelectsOnRelease) {
   rig.Wait(100);
   EXPECT_EQ(rig.Posted(), "KEY_SELECTED 1.1.0");
   EXPECT_EQ(rig.scanner.Level(), ScanLevel::kIdle);
-
-  // Switch 2 does nothing but is counted.
-  rig.Press(2);
-  rig.Wait(1000);
-  EXPECT_EQ(rig.Posted(), "");
-  EXPECT_EQ(rig.scanner.PressCount(2), 1);
 }
 
 TEST(KeyboardScannerTest, NoneAndUnknownMethodsMakeEverySwitchEventInert) {
@@ -405,10 +380,8 @@ TEST(KeyboardScannerTest, NoneAndUnknownMethodsMakeEverySwitchEventInert) {
     rig.Press(1);
     rig.Press(2);
     rig.Wait(1000);
-    EXPECT_EQ(rig.Posted(), "") << method;
-    EXPECT_EQ(rig.Lit(), "") << method;
-    EXPECT_EQ(rig.scanner.PressCount(1), 0) << method;
-    EXPECT_EQ(rig.scanner.PressCount(2), 0) << method;
+    EXPECT_EQ(rig.Posted() + rig.Lit(), "") << method;
+    EXPECT_EQ(rig.scanner.PressCount(1) + rig.scanner.PressCount(2), 0) << method;
   }
 }
 

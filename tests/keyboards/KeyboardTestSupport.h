@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "keyboards/ColorButton.h"
@@ -34,15 +35,17 @@ inline COnScreenKeyData OfType(std::string type) {
   return data;
 }
 
-class FixedPicture final : public KeyPicture {
- public:
-  FixedPicture(int width, int height) : width_(width), height_(height) {}
-  int Width() const override { return width_; }
-  int Height() const override { return height_; }
+// A normal key whose label, description and output are all `label`.
+inline COnScreenKeyData TextKey(const std::string& label, int32_t active = 1) {
+  return {"TECLA_NORMAL", label, "", label, label, active, kGroupDefaultColour, kGroupDefaultColour};
+}
 
- private:
-  int width_;
-  int height_;
+struct FixedPicture final : KeyPicture {
+  FixedPicture(int width, int height) : width(width), height(height) {}
+  int Width() const override { return width; }
+  int Height() const override { return height; }
+  int width;
+  int height;
 };
 
 // Every pictogram whose name holds "missing" fails to load; the others are
@@ -87,11 +90,7 @@ class RepaintRecorder final : public KeyRepaintListener {
     if (!log.empty()) log += " ";
     log += key.Position().Text();
   }
-  std::string Take() {
-    std::string taken = std::move(log);
-    log.clear();
-    return taken;
-  }
+  std::string Take() { return std::exchange(log, {}); }
   std::string log;
 };
 
